@@ -1,0 +1,51 @@
+#include "platform/application.h"
+
+#include "platform/form.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace zolmera {
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) { installFontSubstitutes(); }
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    // notify() sees each key event once, before it travels to parents, so the
+    // window's preview runs exactly once per key.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        if (auto* widget = qobject_cast<QWidget*>(receiver)) {
+            if (Form* form = Form::of(widget)) {
+                if (form->routeKey(widget, static_cast<QKeyEvent*>(event)))
+                    return true;
+            }
+        }
+    }
+    return QApplication::notify(receiver, event);
+}
+
+void Application::installFontSubstitutes()
+{
+    const QStringList sans{"DejaVu Sans", "Liberation Sans", "Noto Sans"};
+    const QStringList casual{"Comic Neue", "Comic Relief", "DejaVu Sans"};
+    const QStringList serif{"DejaVu Serif", "Liberation Serif"};
+    const QStringList symbols{"DejaVu Sans"};
+    QFont::insertSubstitutions("Arial", sans);
+    QFont::insertSubstitutions("MS Sans Serif", sans);
+    QFont::insertSubstitutions("Comic Sans MS", casual);
+    QFont::insertSubstitutions("DomCasual BT", casual);
+    QFont::insertSubstitutions("Balloon Extra", casual);
+    QFont::insertSubstitutions("Viner Hand ITC", casual);
+    QFont::insertSubstitutions("Bradley Hand ITC", casual);
+    QFont::insertSubstitutions("Brush Script MT", casual);
+    QFont::insertSubstitutions("Cheers ttnorm", casual);
+    QFont::insertSubstitutions("Majestic", serif);
+    QFont::insertSubstitutions("Book Antiqua", serif);
+    QFont::insertSubstitutions("Staccato555 BT", casual);
+    QFont::insertSubstitutions("Texas LED", {"DejaVu Sans Mono"});
+    QFont::insertSubstitutions("Webdings", symbols);
+    QFont::insertSubstitutions("Wingdings 3", symbols);
+}
+
+}  // namespace zolmera

@@ -1,0 +1,130 @@
+#pragma once
+// The base of every visible control: a Qt widget placed in twips inside its
+// container, with the properties and events the screens use. Visible and
+// Enabled are the control's own settings: a control inside a hidden frame
+// keeps Visible true, as the screens expect when they test it.
+#include <QObject>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace zolmera {
+
+class Container;
+class Form;
+
+class Control : public QObject {
+public:
+    Control(Container& parent, const QString& name, QWidget* widget);
+    ~Control() override;
+
+    Form& form() const { return form_; }
+    QWidget* widget() const { return widget_; }
+    const QString& name() const { return name_; }
+
+    // Position and size in twips, relative to the container.
+    void move(int left, int top);
+    void move(int left, int top, int width, int height);
+    int left() const { return rect_.x(); }
+    int top() const { return rect_.y(); }
+    int width() const { return rect_.width(); }
+    int height() const { return rect_.height(); }
+    void setLeft(int v) { move(v, rect_.y(), rect_.width(), rect_.height()); }
+    void setTop(int v) { move(rect_.x(), v, rect_.width(), rect_.height()); }
+    void setWidth(int v) { move(rect_.x(), rect_.y(), v, rect_.height()); }
+    void setHeight(int v) { move(rect_.x(), rect_.y(), rect_.width(), v); }
+
+    bool visible() const { return visible_; }
+    void setVisible(bool on);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+
+    QString fontName() const { return fontName_; }
+    void setFontName(const QString& family);
+    double fontSize() const { return fontSize_; }
+    void setFontSize(double points);
+    bool fontBold() const { return bold_; }
+    void setFontBold(bool on);
+    bool fontItalic() const { return italic_; }
+    void setFontItalic(bool on);
+    bool fontUnderline() const { return underline_; }
+    void setFontUnderline(bool on);
+
+    QString toolTipText() const { return toolTip_; }
+    void setToolTipText(const QString& text);
+    QString tag;
+
+    void setFocus();
+    // 0 brings the control to the front of its siblings, 1 sends it back.
+    void zOrder(int position = 0);
+
+    // Events. x and y are twips within the control.
+    std::function<void()> Click;
+    std::function<void()> DblClick;
+    std::function<void(int button, int shift, double x, double y)> MouseDown;
+    std::function<void(int button, int shift, double x, double y)> MouseUp;
+    std::function<void(int button, int shift, double x, double y)> MouseMove;
+    std::function<void()> GotFocus;
+    std::function<void()> LostFocus;
+    std::function<void(int& keyAscii)> KeyPress;
+    std::function<void(int& keyCode, int shift)> KeyDown;
+    std::function<void(int& keyCode, int shift)> KeyUp;
+
+    // Called by the window when its scale changes.
+    virtual void applyScale(double pixelsPerTwip);
+
+protected:
+    void fire(const std::function<void()>& handler);
+    void fireClick() { fire([this] { if (Click) Click(); }); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    virtual void applyFont(double scale);
+    // Whether a press and release on the widget count as Click here; buttons
+    // and lists raise their own.
+    virtual bool clickOnMouseRelease() const { return true; }
+    // The widget the control's own events come from (the inner editor of a box).
+    void watch(QObject* object);
+
+private:
+    Form& form_;
+    QWidget* widget_;
+    QString name_;
+    QRect rect_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    QString fontName_;
+    double fontSize_;
+    bool bold_ = false;
+    bool italic_ = false;
+    bool underline_ = false;
+    QString toolTip_;
+    bool pressedInside_ = false;
+};
+
+// A control array: elements by index; the screen wires each element's events.
+template <class T>
+class ControlArray {
+public:
+    T& operator[](int index) { return *items_.at(std::size_t(index - lower_)); }
+    const T& operator[](int index) const { return *items_.at(std::size_t(index - lower_)); }
+    int lBound() const { return lower_; }
+    int uBound() const { return lower_ + int(items_.size()) - 1; }
+    int count() const { return int(items_.size()); }
+    template <class... Args>
+    T& add(Args&&... args)
+    {
+        items_.push_back(std::make_unique<T>(std::forward<Args>(args)...));
+        return *items_.back();
+    }
+    void setLowerBound(int lower) { lower_ = lower; }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+    int lower_ = 0;
+};
+
+}  // namespace zolmera

@@ -1,0 +1,617 @@
+#include "platform/controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace zolmera {
+
+namespace {
+QString css(quint32 bgr)
+{
+    const QColor c = vbColor(bgr);
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+bool isSystem(quint32 bgr) { return (bgr & 0x80000000u) != 0; }
+
+Qt::Alignment alignmentOf(int align)
+{
+    switch (align) {
+    case 1: return Qt::AlignRight | Qt::AlignTop;
+    case 2: return Qt::AlignHCenter | Qt::AlignTop;
+    default: return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+// Paints a picture scaled to the widget; used by pictures and picture boxes.
+class PictureView final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QPixmap pixmap;
+    bool stretch = true;    // otherwise drawn at its own size, scaled with the window
+    double scale = 1.0;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (pixmap.isNull())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (stretch)
+            p.drawPixmap(rect(), pixmap);
+        else
+            p.drawPixmap(QRectF(0, 0, pixmap.width() * scale, pixmap.height() * scale), pixmap, pixmap.rect());
+    }
+};
+}  // namespace
+
+// ---- CommandButton ----------------------------------------------------------
+
+CommandButton::CommandButton(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name, new QPushButton), button_(static_cast<QPushButton*>(widget()))
+{
+    button_->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(button_, &QPushButton::clicked, this, [this] { fireClick(); });
+    setCaption(caption);
+}
+
+void CommandButton::setCaption(const QString& text)
+{
+    caption_ = text;
+    button_->setText(text);
+}
+
+void CommandButton::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    restyle();
+}
+
+void CommandButton::setPicture(const QPixmap& picture)
+{
+    button_->setIcon(QIcon(picture));
+    button_->setIconSize(picture.size());
+}
+
+void CommandButton::restyle()
+{
+    if (isSystem(backColor_)) {
+        button_->setStyleSheet({});
+        return;
+    }
+    const QColor c = vbColor(backColor_);
+    const QColor text = c.lightness() < 110 ? Qt::white : Qt::black;
+    button_->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: %1; color: %2; border: 1px solid %3; border-radius: 3px; padding: 1px 4px; }"
+        "QPushButton:pressed { background-color: %4; }"
+        "QPushButton:focus { border: 2px solid %3; }"
+        "QPushButton:disabled { color: %5; }")
+        .arg(c.name(), text.name(), c.darker(220).name(), c.darker(125).name(),
+             c.lightness() < 110 ? c.lighter(180).name() : c.darker(170).name()));
+}
+
+void CommandButton::click()
+{
+    if (enabled())
+        fireClick();
+}
+
+// ---- Label ------------------------------------------------------------------
+
+Label::Label(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name, new QLabel), label_(static_cast<QLabel*>(widget()))
+{
+    label_->setTextFormat(Qt::PlainText);
+    label_->setWordWrap(true);
+    label_->setAlignment(alignmentOf(0));
+    setCaption(caption);
+    restyle();
+}
+
+void Label::setCaption(const QString& text)
+{
+    caption_ = text;
+    label_->setText(text);
+    if (autoSize_) {
+        const QSize hint = label_->sizeHint();
+        const double k = form().pixelsPerTwip();
+        move(left(), top(), int(std::lround(hint.width() / k)), int(std::lround(hint.height() / k)));
+    }
+}
+
+void Label::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    restyle();
+}
+void Label::setForeColor(quint32 bgr)
+{
+    foreColor_ = bgr;
+    restyle();
+}
+void Label::setBackStyle(int style)
+{
+    backStyle_ = style;
+    restyle();
+}
+void Label::setAlignment(int align) { label_->setAlignment(alignmentOf(align)); }
+void Label::setWordWrap(bool on) { label_->setWordWrap(on); }
+void Label::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    restyle();
+}
+void Label::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    setCaption(caption_);
+}
+
+void Label::restyle()
+{
+    label_->setStyleSheet(QStringLiteral("QLabel { color: %1; background-color: %2; border: %3; }")
+                              .arg(css(foreColor_), backStyle_ == 0 ? QStringLiteral("transparent") : css(backColor_),
+                                   borderStyle_ ? QStringLiteral("1px solid black") : QStringLiteral("none")));
+}
+
+// ---- TextBox ----------------------------------------------------------------
+
+namespace {
+QWidget* makeEditor(bool multiLine)
+{
+    if (multiLine)
+        return new QPlainTextEdit;
+    return new QLineEdit;
+}
+}  // namespace
+
+TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Control(parent, name, makeEditor(multiLine))
+{
+    if (multiLine) {
+        memo_ = static_cast<QPlainTextEdit*>(widget());
+        memo_->setTabChangesFocus(true);
+        watch(memo_->viewport());
+        QObject::connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+            if (maxLength_ > 0 && memo_->toPlainText().size() > maxLength_ && !settingText_) {
+                settingText_ = true;
+                memo_->setPlainText(memo_->toPlainText().left(maxLength_));
+                memo_->moveCursor(QTextCursor::End);
+                settingText_ = false;
+            }
+            fire([this] { if (Change) Change(); });
+        });
+    } else {
+        edit_ = static_cast<QLineEdit*>(widget());
+        QObject::connect(edit_, &QLineEdit::textChanged, this, [this] { fire([this] { if (Change) Change(); }); });
+    }
+    restyle();
+}
+
+QString TextBox::text() const { return edit_ ? edit_->text() : memo_->toPlainText(); }
+
+void TextBox::setText(const QString& text)
+{
+    const QString t = maxLength_ > 0 && !edit_ ? text.left(maxLength_) : text;
+    if (edit_)
+        edit_->setText(t);
+    else
+        memo_->setPlainText(t);
+}
+
+void TextBox::setMaxLength(int chars)
+{
+    maxLength_ = std::max(chars, 0);
+    if (edit_)
+        edit_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+}
+
+void TextBox::setLocked(bool on)
+{
+    locked_ = on;
+    if (edit_)
+        edit_->setReadOnly(on);
+    else
+        memo_->setReadOnly(on);
+}
+
+void TextBox::setAlignment(int align)
+{
+    const Qt::Alignment a = align == 1 ? Qt::AlignRight : align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
+    if (edit_)
+        edit_->setAlignment(a | Qt::AlignVCenter);
+}
+
+void TextBox::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    restyle();
+}
+void TextBox::setForeColor(quint32 bgr)
+{
+    foreColor_ = bgr;
+    restyle();
+}
+
+void TextBox::restyle()
+{
+    widget()->setStyleSheet(
+        QStringLiteral("%1 { color: %2; background-color: %3; }")
+            .arg(edit_ ? QStringLiteral("QLineEdit") : QStringLiteral("QPlainTextEdit"), css(foreColor_), css(backColor_)));
+}
+
+int TextBox::selStart() const
+{
+    if (edit_)
+        return edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    return memo_->textCursor().selectionStart();
+}
+
+void TextBox::setSelStart(int pos)
+{
+    if (edit_)
+        edit_->setCursorPosition(pos);
+    else {
+        QTextCursor c = memo_->textCursor();
+        c.setPosition(pos);
+        memo_->setTextCursor(c);
+    }
+}
+
+int TextBox::selLength() const
+{
+    if (edit_)
+        return int(edit_->selectedText().size());
+    const QTextCursor c = memo_->textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void TextBox::setSelLength(int len)
+{
+    const int start = selStart();
+    if (edit_)
+        edit_->setSelection(start, len);
+    else {
+        QTextCursor c = memo_->textCursor();
+        c.setPosition(start);
+        c.setPosition(start + len, QTextCursor::KeepAnchor);
+        memo_->setTextCursor(c);
+    }
+}
+
+// ---- Image ------------------------------------------------------------------
+
+Image::Image(Container& parent, const QString& name)
+    : Control(parent, name, new PictureView)
+{
+}
+
+void Image::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    if (!stretch_ && !picture.isNull())
+        move(left(), top(), int(picture.width() * kTwipsPerPixel), int(picture.height() * kTwipsPerPixel));
+    refresh();
+}
+
+void Image::setStretch(bool on)
+{
+    stretch_ = on;
+    setPicture(picture_);
+}
+
+void Image::setBorderStyle(int style)
+{
+    widget()->setStyleSheet(style ? QStringLiteral("border: 1px solid black;") : QString());
+}
+
+void Image::applyScale(double k)
+{
+    Control::applyScale(k);
+    refresh();
+}
+
+void Image::refresh()
+{
+    auto* view = static_cast<PictureView*>(widget());
+    view->pixmap = picture_;
+    view->stretch = true;   // the control has the picture's size when not stretched
+    view->update();
+}
+
+// ---- Frame ------------------------------------------------------------------
+
+Frame::Frame(Container& parent, const QString& name, const QString& caption)
+    : Control(parent, name, new QGroupBox), box_(static_cast<QGroupBox*>(widget()))
+{
+    setCaption(caption);
+}
+
+QWidget* Frame::surface() const { return box_; }
+
+void Frame::setCaption(const QString& text)
+{
+    caption_ = text;
+    box_->setTitle(text);
+    restyle();
+}
+void Frame::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    restyle();
+}
+void Frame::setForeColor(quint32 bgr)
+{
+    foreColor_ = bgr;
+    restyle();
+}
+void Frame::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    restyle();
+}
+
+void Frame::restyle()
+{
+    box_->setStyleSheet(
+        QStringLiteral("QGroupBox#%1 { background-color: %2; color: %3; border: %4; margin-top: 0px; }"
+                       "QGroupBox#%1::title { subcontrol-origin: padding; left: 6px; padding: 0 2px; }")
+            .arg(name(), css(backColor_), css(foreColor_),
+                 borderStyle_ ? QStringLiteral("1px solid gray") : QStringLiteral("none")));
+}
+
+// ---- PictureBox -------------------------------------------------------------
+
+PictureBox::PictureBox(Container& parent, const QString& name)
+    : Control(parent, name, new PictureView), box_(widget())
+{
+    static_cast<PictureView*>(box_)->stretch = false;
+    box_->setAutoFillBackground(true);
+    restyle();
+}
+
+QWidget* PictureBox::surface() const { return box_; }
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    if (autoSize_ && !picture.isNull())
+        move(left(), top(), int(picture.width() * kTwipsPerPixel), int(picture.height() * kTwipsPerPixel));
+    auto* view = static_cast<PictureView*>(box_);
+    view->pixmap = picture;
+    view->update();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    setPicture(picture_);
+}
+
+void PictureBox::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    restyle();
+}
+
+void PictureBox::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    restyle();
+}
+
+void PictureBox::applyScale(double k)
+{
+    Control::applyScale(k);
+    static_cast<PictureView*>(box_)->scale = k * kTwipsPerPixel;
+}
+
+void PictureBox::restyle()
+{
+    QPalette pal = box_->palette();
+    pal.setColor(QPalette::Window, vbColor(backColor_));
+    box_->setPalette(pal);
+    auto* frame = box_;
+    frame->setContentsMargins(0, 0, 0, 0);
+    box_->setStyleSheet(borderStyle_ ? QStringLiteral("border: 1px solid #404040;") : QString());
+}
+
+// ---- CheckBox ---------------------------------------------------------------
+
+namespace {
+QAbstractButton* makeToggle(bool graphical, bool radio)
+{
+    if (graphical) {
+        auto* b = new QPushButton;
+        b->setCheckable(true);
+        b->setAutoExclusive(radio);
+        return b;
+    }
+    if (radio)
+        return new QRadioButton;
+    return new QCheckBox;
+}
+}  // namespace
+
+CheckBox::CheckBox(Container& parent, const QString& name, const QString& caption, bool graphical)
+    : Control(parent, name, makeToggle(graphical, false)), button_(static_cast<QAbstractButton*>(widget())),
+      graphical_(graphical)
+{
+    QObject::connect(button_, &QAbstractButton::toggled, this, [this](bool on) {
+        value_ = on ? 1 : 0;
+        fireClick();
+    });
+    setCaption(caption);
+}
+
+void CheckBox::setCaption(const QString& text)
+{
+    caption_ = text;
+    button_->setText(text);
+}
+
+void CheckBox::setValue(int v)
+{
+    button_->setChecked(v != 0);   // raises Click through toggled when it changes
+}
+
+void CheckBox::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    restyle();
+}
+
+void CheckBox::restyle()
+{
+    const QString kind = graphical_ ? QStringLiteral("QPushButton") : QStringLiteral("QCheckBox");
+    button_->setStyleSheet(QStringLiteral("%1 { background-color: %2; }").arg(kind, css(backColor_)));
+}
+
+// ---- OptionButton -----------------------------------------------------------
+
+OptionButton::OptionButton(Container& parent, const QString& name, const QString& caption, bool graphical)
+    : Control(parent, name, makeToggle(graphical, true)), button_(static_cast<QAbstractButton*>(widget()))
+{
+    QObject::connect(button_, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on)
+            fireClick();
+    });
+    setCaption(caption);
+}
+
+void OptionButton::setCaption(const QString& text)
+{
+    caption_ = text;
+    button_->setText(text);
+}
+
+bool OptionButton::value() const { return button_->isChecked(); }
+
+void OptionButton::setValue(bool on) { button_->setChecked(on); }
+
+void OptionButton::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    button_->setStyleSheet(QStringLiteral("background-color: %1;").arg(css(bgr)));
+}
+
+// ---- ListBox ----------------------------------------------------------------
+
+ListBox::ListBox(Container& parent, const QString& name)
+    : Control(parent, name, new QListWidget), list_(static_cast<QListWidget*>(widget()))
+{
+    watch(list_->viewport());
+    QObject::connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            fireClick();
+    });
+}
+
+void ListBox::addItem(const QString& item, int index)
+{
+    if (index < 0 || index > list_->count())
+        list_->addItem(item);
+    else
+        list_->insertItem(index, item);
+}
+void ListBox::removeItem(int index) { delete list_->takeItem(index); }
+void ListBox::clear() { list_->clear(); }
+int ListBox::listCount() const { return list_->count(); }
+QString ListBox::list(int index) const
+{
+    const QListWidgetItem* it = list_->item(index);
+    return it ? it->text() : QString();
+}
+int ListBox::listIndex() const { return list_->currentRow(); }
+void ListBox::setListIndex(int index) { list_->setCurrentRow(index); }
+QString ListBox::text() const { return list(listIndex()); }
+
+// ---- ComboBox ---------------------------------------------------------------
+
+ComboBox::ComboBox(Container& parent, const QString& name, int style)
+    : Control(parent, name, new QComboBox), combo_(static_cast<QComboBox*>(widget()))
+{
+    combo_->setEditable(style == 0);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            fireClick();
+    });
+    if (combo_->lineEdit())
+        QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, this,
+                         [this] { fire([this] { if (Change) Change(); }); });
+}
+
+void ComboBox::addItem(const QString& item, int index)
+{
+    if (index < 0 || index > combo_->count())
+        combo_->addItem(item);
+    else
+        combo_->insertItem(index, item);
+    // A new list starts with nothing chosen, as the screens expect.
+    if (combo_->count() == 1 && !combo_->isEditable())
+        combo_->setCurrentIndex(-1);
+}
+void ComboBox::removeItem(int index) { combo_->removeItem(index); }
+void ComboBox::clear() { combo_->clear(); }
+int ComboBox::listCount() const { return combo_->count(); }
+QString ComboBox::list(int index) const { return combo_->itemText(index); }
+int ComboBox::listIndex() const { return combo_->currentIndex(); }
+void ComboBox::setListIndex(int index) { combo_->setCurrentIndex(index); }
+QString ComboBox::text() const { return combo_->currentText(); }
+void ComboBox::setText(const QString& text)
+{
+    if (combo_->isEditable())
+        combo_->setEditText(text);
+    else
+        combo_->setCurrentIndex(combo_->findText(text));
+}
+
+// ---- ScrollBar --------------------------------------------------------------
+
+ScrollBar::ScrollBar(Container& parent, const QString& name, Qt::Orientation orientation)
+    : Control(parent, name, new QScrollBar(orientation)), bar_(static_cast<QScrollBar*>(widget()))
+{
+    // Change comes once a drag ends; Scroll while the thumb moves.
+    bar_->setTracking(false);
+    QObject::connect(bar_, &QScrollBar::valueChanged, this, [this] { fire([this] { if (Change) Change(); }); });
+    QObject::connect(bar_, &QScrollBar::sliderMoved, this, [this] { fire([this] { if (Scroll) Scroll(); }); });
+}
+int ScrollBar::min() const { return bar_->minimum(); }
+void ScrollBar::setMin(int v) { bar_->setMinimum(v); }
+int ScrollBar::max() const { return bar_->maximum(); }
+void ScrollBar::setMax(int v) { bar_->setMaximum(v); }
+int ScrollBar::value() const { return bar_->value(); }
+void ScrollBar::setValue(int v) { bar_->setValue(v); }
+void ScrollBar::setSmallChange(int v) { bar_->setSingleStep(v); }
+void ScrollBar::setLargeChange(int v) { bar_->setPageStep(v); }
+
+// ---- ProgressBar ------------------------------------------------------------
+
+ProgressBar::ProgressBar(Container& parent, const QString& name)
+    : Control(parent, name, new QProgressBar), bar_(static_cast<QProgressBar*>(widget()))
+{
+    bar_->setTextVisible(false);
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+}
+int ProgressBar::min() const { return bar_->minimum(); }
+void ProgressBar::setMin(int v) { bar_->setMinimum(v); }
+int ProgressBar::max() const { return bar_->maximum(); }
+void ProgressBar::setMax(int v) { bar_->setMaximum(v); }
+int ProgressBar::value() const { return bar_->value(); }
+void ProgressBar::setValue(int v) { bar_->setValue(v); }
+
+}  // namespace zolmera

@@ -1,0 +1,94 @@
+#include "platform/fake_services.h"
+
+#include "platform/eventloop.h"
+
+namespace zolmera {
+
+int FakeMessageBoxes::msgBox(const QString& prompt, int flags, const QString& title)
+{
+    asked.append({prompt, flags, title});
+    if (answers_.empty())
+        return mb::defaultAnswer(flags);
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    if (a.after > 0) {
+        // The box is modal but the program goes on underneath it.
+        loop_.waitUntil(loop_.now() + a.after, {});
+    }
+    return a.answer;
+}
+
+std::optional<QString> FakeFileDialogs::answer()
+{
+    if (answers_.empty())
+        return std::nullopt;
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    if (a.cancel)
+        return std::nullopt;
+    return a.path;
+}
+
+std::optional<QString> FakeFileDialogs::showOpen(const FileDialogRequest& r)
+{
+    asked.append({false, r});
+    return answer();
+}
+
+std::optional<QString> FakeFileDialogs::showSave(const FileDialogRequest& r)
+{
+    asked.append({true, r});
+    return answer();
+}
+
+namespace {
+class FakePrintJob final : public PrintJob {
+public:
+    FakePrintJob(FakePrinter& printer, int index) : printer_(printer), index_(index) {}
+    FakePrinter::Document& doc() { return printer_.documents[index_]; }
+    void setFont(const QString& family, double pointSize, bool bold) override
+    {
+        font_ = family;
+        size_ = pointSize;
+        bold_ = bold;
+    }
+    void printAt(int x, int y, const QString& text) override
+    {
+        doc().lines.append({doc().pages, x, y, font_, size_, bold_, text});
+    }
+    void newPage() override { ++doc().pages; }
+    bool end() override
+    {
+        if (printer_.failing) {
+            error_ = QStringLiteral("stampante non disponibile");
+            return false;
+        }
+        doc().ended = true;
+        return true;
+    }
+    QString errorString() const override { return error_; }
+    QString destination() const override { return QStringLiteral("stampante di prova"); }
+
+private:
+    FakePrinter& printer_;
+    int index_;
+    QString font_ = QStringLiteral("Arial");
+    double size_ = 10;
+    bool bold_ = false;
+    QString error_;
+};
+}  // namespace
+
+std::unique_ptr<PrintJob> FakePrinter::begin(const QString& documentName)
+{
+    documents.append(Document{documentName, {}, 1, false});
+    return std::make_unique<FakePrintJob>(*this, int(documents.size()) - 1);
+}
+
+void FakeProgramControl::endNow()
+{
+    ended_ = true;
+    loop_.stopDispatching();
+}
+
+}  // namespace zolmera

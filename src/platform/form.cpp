@@ -1,0 +1,409 @@
+#include "platform/form.h"
+
+#include "platform/control.h"
+#include "platform/controls.h"
+#include "platform/multimedia.h"
+#include "platform/screens.h"
+#include "platform/text.h"
+#include "platform/timer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zolmera {
+
+Container::~Container() = default;
+
+namespace {
+double gInitialZoom = 1.0;
+
+// The drawing area of a window: its design size times the current scale,
+// centred in the window with a quiet border when the shapes differ.
+class Surface final : public QWidget {
+public:
+    explicit Surface(Form& form, QWidget* parent) : QWidget(parent), form_(form)
+    {
+        setAutoFillBackground(true);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { send(e, &Form::Form_MouseDown); }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        send(e, &Form::Form_MouseUp);
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+            form_.dispatch([this] { form_.Form_Click(); });
+    }
+    void mouseMoveEvent(QMouseEvent* e) override { send(e, &Form::Form_MouseMove); }
+
+private:
+    using Handler = void (Form::*)(int, int, double, double);
+    void send(QMouseEvent* e, Handler h)
+    {
+        const Qt::MouseButtons held = e->type() == QEvent::MouseMove ? e->buttons() : Qt::MouseButtons(e->button());
+        int button = 0;
+        if (held & Qt::LeftButton)
+            button |= mouse::Left;
+        if (held & Qt::RightButton)
+            button |= mouse::Right;
+        if (held & Qt::MiddleButton)
+            button |= mouse::Middle;
+        const double k = form_.pixelsPerTwip();
+        const double x = e->position().x() / k;
+        const double y = e->position().y() / k;
+        const int shift = vbShift(e->modifiers());
+        form_.dispatch([this, h, button, shift, x, y] { (form_.*h)(button, shift, x, y); });
+    }
+    Form& form_;
+};
+}  // namespace
+
+class FormWindow final : public QWidget {
+public:
+    explicit FormWindow(Form& form) : form_(form)
+    {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, QColor(24, 24, 28));
+        setPalette(pal);
+        surface_ = new Surface(form, this);
+    }
+    Form& form() const { return form_; }
+    QWidget* surface() const { return surface_; }
+    QMenuBar* menuBar()
+    {
+        if (!menuBar_) {
+            menuBar_ = new QMenuBar(this);
+            menuBar_->show();
+            resize(width(), height() + menuBar_->sizeHint().height());
+            place();
+        }
+        return menuBar_;
+    }
+    int menuHeight() const { return menuBar_ ? menuBar_->sizeHint().height() : 0; }
+    void place()
+    {
+        const int mh = menuHeight();
+        if (menuBar_)
+            menuBar_->setGeometry(0, 0, width(), mh);
+        const double dw = form_.scaleWidth(), dh = form_.scaleHeight();
+        const double avail_w = width(), avail_h = std::max(height() - mh, 1);
+        const double k = std::min(avail_w / dw, avail_h / dh);
+        const int w = int(std::lround(dw * k)), h = int(std::lround(dh * k));
+        surface_->setGeometry((width() - w) / 2, mh + (int(avail_h) - h) / 2, w, h);
+        form_.relayout(k);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+    void closeEvent(QCloseEvent* e) override
+    {
+        // Closing is the window's decision (Form_QueryUnload may refuse it);
+        // if it agrees, unload() hides the window itself.
+        e->ignore();
+        form_.onCloseRequested();
+    }
+
+private:
+    Form& form_;
+    QWidget* surface_;
+    QMenuBar* menuBar_ = nullptr;
+};
+
+Form::Form(Platform& platform, const QString& name, int clientWidthTw, int clientHeightTw)
+    : platform_(platform), name_(name), widthTw_(std::max(clientWidthTw, 1)),
+      heightTw_(std::max(clientHeightTw, 1)), window_(new FormWindow(*this))
+{
+    window_->setObjectName(name);
+    window_->setWindowTitle(name);
+    pixelsPerTwip_ = gInitialZoom / kTwipsPerPixel;
+    window_->resize(int(std::lround(widthTw_ * pixelsPerTwip_)), int(std::lround(heightTw_ * pixelsPerTwip_)));
+    setBackColor(backColor_);
+}
+
+Form::~Form()
+{
+    // Controls belong to the screen object and go with it; the widgets go
+    // with the window.
+    for (Timer* t : timers_)
+        t->stopForUnload();
+    delete window_;
+}
+
+void Form::setInitialZoom(double zoom) { gInitialZoom = std::clamp(zoom, 0.5, 4.0); }
+
+Form* Form::of(QWidget* widget)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget())
+        if (auto* fw = dynamic_cast<FormWindow*>(w))
+            return &fw->form();
+    return nullptr;
+}
+
+QWidget* Form::window() const { return window_; }
+QWidget* Form::surface() const { return window_->surface(); }
+QMenuBar* Form::menuBar() { return window_->menuBar(); }
+
+void Form::load()
+{
+    if (loaded_ || unloaded_)
+        return;
+    loaded_ = true;
+    window_->place();
+    for (Timer* t : timers_)
+        t->formLoaded();
+    Form_Load();
+}
+
+void Form::show()
+{
+    if (unloaded_)
+        return;
+    if (!loaded_)
+        load();
+    if (unloaded_)
+        return;
+    window_->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        window_->raise();
+        window_->activateWindow();
+    }
+    if (registry_)
+        registry_->formShown(*this);
+}
+
+void Form::hide()
+{
+    if (window_->isHidden())
+        return;
+    window_->hide();
+    if (registry_)
+        registry_->formHidden(*this);
+}
+
+bool Form::visible() const { return loaded_ && !window_->isHidden(); }
+
+bool Form::unload(UnloadMode mode)
+{
+    if (!loaded_ || unloaded_)
+        return true;
+    if (unloading_)
+        return false;
+    unloading_ = true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, mode);
+    if (!cancel)
+        Form_Unload(cancel);
+    unloading_ = false;
+    if (cancel)
+        return false;
+
+    unloaded_ = true;
+    loaded_ = false;
+    for (Timer* t : timers_)
+        t->stopForUnload();
+    for (MultimediaControl* m : players_)
+        m->command(QStringLiteral("Close"));
+    window_->hide();
+    if (registry_)
+        registry_->formUnloaded(*this);
+    return true;
+}
+
+void Form::onCloseRequested()
+{
+    dispatch([this] { unload(UnloadMode::ControlMenu); });
+}
+
+void Form::setEnabled(bool on)
+{
+    enabled_ = on;
+    window_->setEnabled(on);
+}
+
+QString Form::caption() const { return window_->windowTitle(); }
+void Form::setCaption(const QString& text) { window_->setWindowTitle(text); }
+
+void Form::setBackColor(quint32 bgr)
+{
+    backColor_ = bgr;
+    QPalette pal = surface()->palette();
+    pal.setColor(QPalette::Window, vbColor(bgr));
+    surface()->setPalette(pal);
+}
+
+void Form::setDefaultFont(const QString& family, double pointSize)
+{
+    fontName_ = family;
+    fontSize_ = pointSize;
+}
+
+WaitEnd Form::wait(double deadline, const std::function<bool()>& done)
+{
+    return platform_.loop.waitUntil(deadline, done, [this] { return unloaded_; });
+}
+
+void Form::dispatch(const std::function<void()>& handler) { platform_.loop.dispatch(handler); }
+
+void Form::addControl(Control* c) { controls_.push_back(c); }
+void Form::removeControl(Control* c) { std::erase(controls_, c); }
+void Form::addTimer(Timer* t) { timers_.push_back(t); }
+void Form::removeTimer(Timer* t) { std::erase(timers_, t); }
+void Form::addPlayer(MultimediaControl* m) { players_.push_back(m); }
+void Form::removePlayer(MultimediaControl* m) { std::erase(players_, m); }
+
+void Form::relayout(double scale)
+{
+    pixelsPerTwip_ = scale;
+    for (Control* c : controls_)
+        c->applyScale(scale);
+}
+
+bool Form::routeKey(QWidget* receiver, QKeyEvent* e)
+{
+    if (!loaded_ || !window_->isEnabled() || resending_)
+        return false;
+    const bool own = receiver == window_ || receiver == surface();
+    const int shift = vbShift(e->modifiers());
+
+    if (e->type() == QEvent::KeyRelease) {
+        // A held key repeats its press, never its release.
+        if (e->isAutoRepeat() || !(keyPreview_ || own))
+            return false;
+        int code = vbKeyCode(e);
+        dispatch([&] { Form_KeyUp(code, shift); });
+        return false;
+    }
+
+    if (keyPreview_ || own) {
+        int code = vbKeyCode(e);
+        dispatch([&] { Form_KeyDown(code, shift); });
+        const QString text = e->text();
+        if (loaded_ && !text.isEmpty() && isCp1252(text.at(0))) {
+            const int original = quint8(toCp1252(text.left(1)).at(0));
+            int ascii = original;
+            dispatch([&] { Form_KeyPress(ascii); });
+            if (ascii == 0)
+                return true;   // the character never reaches the focused control
+            if (ascii != original) {
+                // The control gets the character the window chose instead,
+                // without the window seeing it a second time.
+                const QString changed = fromCp1252(QByteArray(1, char(ascii)));
+                QKeyEvent replacement(e->type(), e->key(), e->modifiers(), changed, e->isAutoRepeat());
+                resending_ = true;
+                QCoreApplication::sendEvent(receiver, &replacement);
+                resending_ = false;
+                return true;
+            }
+        }
+    }
+
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool escape = e->key() == Qt::Key_Escape;
+    CommandButton* target = enter ? defaultButton_ : escape ? cancelButton_ : nullptr;
+    if (target && target->enabled() && target->widget()->isVisible()) {
+        // A focused button takes Enter itself, as does a multi-line box.
+        QWidget* focus = QApplication::focusWidget();
+        const bool focusedButton = focus && focus->inherits("QAbstractButton");
+        const bool memo = focus && focus->inherits("QPlainTextEdit");
+        if (escape || (!focusedButton && !memo)) {
+            target->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+QColor vbColor(quint32 bgr)
+{
+    if (bgr & 0x80000000u) {
+        const QPalette pal = QApplication::palette();
+        switch (bgr & 0xFF) {
+        case 0x05: return pal.color(QPalette::Base);          // window background
+        case 0x08: return pal.color(QPalette::Text);          // window text
+        case 0x0F: return pal.color(QPalette::Button);        // button face
+        case 0x12: return pal.color(QPalette::ButtonText);    // button text
+        case 0x0E: return pal.color(QPalette::HighlightedText);
+        case 0x0D: return pal.color(QPalette::Highlight);
+        default: return pal.color(QPalette::Window);
+        }
+    }
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+int vbShift(Qt::KeyboardModifiers m)
+{
+    int s = 0;
+    if (m & Qt::ShiftModifier)
+        s |= shiftkey::Shift;
+    if (m & Qt::ControlModifier)
+        s |= shiftkey::Ctrl;
+    if (m & Qt::AltModifier)
+        s |= shiftkey::Alt;
+    return s;
+}
+
+int vbKeyCode(const QKeyEvent* e)
+{
+    const int k = e->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return k;   // Qt's letter codes are the upper-case ones, as ours
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return (e->modifiers() & Qt::KeypadModifier) ? 96 + (k - Qt::Key_0) : k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
+        return 112 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Pause: return 19;
+    case Qt::Key_CapsLock: return 20;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Asterisk: return 106;
+    case Qt::Key_Plus: return (e->modifiers() & Qt::KeypadModifier) ? 107 : 187;
+    case Qt::Key_Minus: return (e->modifiers() & Qt::KeypadModifier) ? 109 : 189;
+    case Qt::Key_Period: return (e->modifiers() & Qt::KeypadModifier) ? 110 : 190;
+    case Qt::Key_Slash: return (e->modifiers() & Qt::KeypadModifier) ? 111 : 191;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Semicolon: return 186;
+    case Qt::Key_Apostrophe: return 222;
+    case Qt::Key_BracketLeft: return 219;
+    case Qt::Key_BracketRight: return 221;
+    case Qt::Key_Backslash: return 220;
+    case Qt::Key_Equal: return 187;
+    case Qt::Key_QuoteLeft: return 192;
+    default: break;
+    }
+    // Other characters: their upper-case code in the game's code page.
+    const QString t = vbUCase(e->text());
+    if (!t.isEmpty() && isCp1252(t.at(0)))
+        return quint8(toCp1252(t.left(1)).at(0));
+    return 0;
+}
+
+}  // namespace zolmera

@@ -1,0 +1,68 @@
+#include "platform/controls.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+namespace zolmera {
+
+Menu::Menu(Form& form, const QString& name, const QString& caption) : form_(form), name_(name)
+{
+    menu_ = form.menuBar()->addMenu(caption);
+    menu_->setObjectName(name);
+    action_ = menu_->menuAction();
+}
+
+Menu::Menu(Menu& parent, const QString& name, const QString& caption, const QKeySequence& shortcut)
+    : form_(parent.form_), name_(name)
+{
+    if (!parent.menu_) {
+        // An item that gets items of its own becomes a submenu.
+        parent.menu_ = new QMenu(parent.action_->text(), form_.window());
+        parent.action_->setMenu(parent.menu_);
+    }
+    action_ = parent.menu_->addAction(caption);
+    action_->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        action_->setShortcut(shortcut);
+        // Shortcuts work wherever the focus is in the window.
+        action_->setShortcutContext(Qt::WindowShortcut);
+        form_.window()->addAction(action_);
+    }
+    QObject::connect(action_, &QAction::triggered, this, [this] { click(); });
+}
+
+Menu::~Menu() = default;
+
+QString Menu::caption() const { return action_->text(); }
+void Menu::setCaption(const QString& text) { action_->setText(text); }
+
+void Menu::setEnabled(bool on)
+{
+    enabled_ = on;
+    action_->setEnabled(on);
+}
+
+void Menu::setVisible(bool on)
+{
+    visible_ = on;
+    action_->setVisible(on);
+}
+
+bool Menu::checked() const { return action_->isChecked(); }
+
+void Menu::setChecked(bool on)
+{
+    action_->setCheckable(true);
+    action_->setChecked(on);
+}
+
+void Menu::click()
+{
+    if (!enabled_ || !form_.enabled())
+        return;
+    form_.dispatch([this] { if (Click) Click(); });
+}
+
+}  // namespace zolmera

@@ -1,0 +1,73 @@
+#include "platform/pictures.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace zolmera {
+
+PictureLoader::~PictureLoader() = default;
+
+QPixmap FilePictureLoader::load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    const qint64 stamp = info.lastModified().toMSecsSinceEpoch();
+    auto it = cache_.find(path);
+    if (it != cache_.end() && it->stamp == stamp && it->size == info.size())
+        return it->pixmap;
+
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(image);
+    if (cache_.size() > 256)
+        cache_.clear();
+    cache_.insert(path, Entry{stamp, info.size(), pixmap});
+    return pixmap;
+}
+
+QPixmap FakePictureLoader::load(const QString& path)
+{
+    requested << path;
+    if (!QFileInfo(path).isFile())
+        return {};
+    QPixmap p(size);
+    p.fill(Qt::darkCyan);
+    return p;
+}
+
+void PictureClip::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    cells_.clear();
+}
+
+void PictureClip::setRows(int rows)
+{
+    rows_ = qMax(rows, 1);
+    cells_.clear();
+}
+
+void PictureClip::setCols(int cols)
+{
+    cols_ = qMax(cols, 1);
+    cells_.clear();
+}
+
+QPixmap PictureClip::graphicCell(int index) const
+{
+    if (picture_.isNull() || index < 0 || index >= cellCount())
+        return {};
+    if (auto it = cells_.constFind(index); it != cells_.constEnd())
+        return *it;
+    const int w = picture_.width() / cols_;
+    const int h = picture_.height() / rows_;
+    QPixmap cell = picture_.copy((index % cols_) * w, (index / cols_) * h, w, h);
+    cells_.insert(index, cell);
+    return cell;
+}
+
+}  // namespace zolmera

@@ -1,0 +1,28 @@
+#pragma once
+// The base of the game's screens: a window that knows the application context.
+#include "platform/form.h"
+#include "state/context.h"
+
+namespace zolmera {
+
+class Screen : public Form {
+public:
+    Screen(AppContext& context, const QString& name, int clientWidthTw, int clientHeightTw)
+        : Form(context.sys, name, clientWidthTw, clientHeightTw), ctx(context), M(context.M)
+    {
+    }
+
+protected:
+    // A message box in the game's terms.
+    int msgBox(const QString& prompt, int flags = 0, const QString& title = {})
+    {
+        return ctx.sys.messages.msgBox(prompt, flags, title);
+    }
+    // Opens the help at a topic of this screen.
+    void showHelp(int topic) { ctx.sys.help.showTopic(ctx.helpFile(), topic); }
+
+    AppContext& ctx;
+    Modulo1& M;
+};
+
+}  // namespace zolmera

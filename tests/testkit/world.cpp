@@ -1,0 +1,81 @@
+#include "testkit/world.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace zolmera::testing {
+
+TestWorld::TestWorld() { ctx = std::make_unique<AppContext>(fakes.platform(), dir.path()); }
+
+TestWorld::~TestWorld()
+{
+    // Windows go before the services they use.
+    ctx.reset();
+}
+
+void TestWorld::touch(const QString& relative, const QByteArray& content)
+{
+    const QString full = path(relative);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile f(full);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(content);
+}
+
+void TestWorld::makeEditionFolders()
+{
+    for (const char* stem : {"images", "sounds", "intro", "saved", "scores"})
+        for (int d = 1; d <= 4; ++d)
+            QDir().mkpath(path(QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(d)));
+}
+
+void TestWorld::run(const std::function<void()>& handler)
+{
+    fakes.loop.dispatch(handler);
+    settle();
+}
+
+void TestWorld::click(Control& control)
+{
+    QWidget* w = control.widget();
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    settle();
+}
+
+namespace {
+QWidget* keyTarget(Form& form)
+{
+    QWidget* focus = form.window()->focusWidget();
+    return focus ? focus : form.window();
+}
+
+void sendKey(QEvent::Type type, Form& form, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods, bool repeat)
+{
+    QKeyEvent e(type, key, mods, text, repeat);
+    QCoreApplication::instance()->notify(keyTarget(form), &e);
+}
+}  // namespace
+
+void TestWorld::keyClick(Form& form, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods)
+{
+    sendKey(QEvent::KeyPress, form, key, text, mods, false);
+    sendKey(QEvent::KeyRelease, form, key, text, mods, false);
+    settle();
+}
+
+void TestWorld::keyPress(Form& form, Qt::Key key, const QString& text, bool autoRepeat)
+{
+    sendKey(QEvent::KeyPress, form, key, text, Qt::NoModifier, autoRepeat);
+    settle();
+}
+
+void TestWorld::keyRelease(Form& form, Qt::Key key, const QString& text, bool autoRepeat)
+{
+    sendKey(QEvent::KeyRelease, form, key, text, Qt::NoModifier, autoRepeat);
+    settle();
+}
+
+}  // namespace zolmera::testing

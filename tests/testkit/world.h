@@ -1,0 +1,62 @@
+#pragma once
+// A fresh game world for one test: fake services on virtual time, an empty
+// program folder of its own, the shared state and the screen registry.
+#include "platform/application.h"
+#include "platform/control.h"
+#include "platform/fake_platform.h"
+#include "state/context.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace zolmera::testing {
+
+class TestWorld {
+public:
+    TestWorld();
+    ~TestWorld();
+
+    FakePlatform fakes;
+    QTemporaryDir dir;
+    std::unique_ptr<AppContext> ctx;
+
+    VirtualEventLoop& loop() { return fakes.loop; }
+    Modulo1& M() { return ctx->M; }
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+
+    // Creates a file (and its folders) in the program's folder.
+    void touch(const QString& relative, const QByteArray& content = {});
+    // The five data folders of every edition, empty.
+    void makeEditionFolders();
+
+    // Runs a handler the way the event loop would, then lets posted work
+    // (window activations) happen.
+    void run(const std::function<void()>& handler);
+    void settle() { fakes.loop.settle(); }
+    void advance(double seconds) { fakes.loop.advance(seconds); }
+
+    // A player's click on a control (ignored when it is disabled or its
+    // window is), then posted work.
+    void click(Control& control);
+    // A player's key on a window: delivered to its focused control as the
+    // system would, so the window's key preview sees it first.
+    void keyClick(Form& form, Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void keyPress(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
+    void keyRelease(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
+};
+
+}  // namespace zolmera::testing
+
+// A test main with the game's own application object, so key preview works.
+#define ZOLMERA_TEST_MAIN(TestClass)                                  \
+    int main(int argc, char** argv)                                   \
+    {                                                                 \
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));   \
+        zolmera::Application app(argc, argv);                         \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                      \
+        TestClass tc;                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                    \
+        return QTest::qExec(&tc, argc, argv);                         \
+    }
