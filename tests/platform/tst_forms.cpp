@@ -55,6 +55,7 @@ public:
     int clicks = 0;
     int ticks = 0;
     bool sawSpinLit = false;
+    bool challengeAliveAfterUnload = false;
     QStringList log;
 };
 
@@ -71,7 +72,8 @@ public:
             auto* board = ctx.screens.find<BoardLike>();
             board->cmdGira.setEnabled(true);
             board->cmdGira.setBackColor(0xFFFF);
-            stillAliveAfterUnload = name() == QStringLiteral("frmProvaFinta");
+            // Still alive after its own unload, until this handler returns.
+            board->challengeAliveAfterUnload = name() == QStringLiteral("frmProvaFinta");
         };
     }
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override
@@ -86,8 +88,8 @@ public:
             board->setEnabled(true);
     }
     CommandButton cmdEsegui;
-    QList<int> modes;
-    bool stillAliveAfterUnload = false;
+    // Outlives the window, which is gone once closed.
+    static inline QList<int> modes;
 };
 }  // namespace
 
@@ -124,7 +126,7 @@ private slots:
         QCOMPARE(w.ctx->screens.active(), &challenge);
 
         w.click(challenge.cmdEsegui);
-        QVERIFY(challenge.stillAliveAfterUnload);
+        QVERIFY(board.challengeAliveAfterUnload);
         QVERIFY(!w.ctx->screens.find<ChallengeLike>());
         QCOMPARE(board.activations, 2);
         QVERIFY2(board.sawSpinLit, "the activation must run after the hand-back's writes");
@@ -155,8 +157,9 @@ private slots:
         QCOMPARE(w.ctx->screens.active(), &board);
         // By code it asks nothing.
         auto& again = w.ctx->screens.get<ChallengeLike>();
+        ChallengeLike::modes.clear();
         w.run([&] { again.unload(); });
-        QCOMPARE(again.modes, QList<int>{int(UnloadMode::FormCode)});
+        QCOMPARE(ChallengeLike::modes, QList<int>{int(UnloadMode::FormCode)});
     }
 
     void disabledWindowTakesNoInputButItsTimersTick()
