@@ -125,14 +125,7 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
 {
     auto* source = static_cast<QWidget*>(watched);
     auto mouseArgs = [this, source](QMouseEvent* e, bool move) {
-        const Qt::MouseButtons held = move ? e->buttons() : Qt::MouseButtons(e->button());
-        int button = 0;
-        if (held & Qt::LeftButton)
-            button |= mouse::Left;
-        if (held & Qt::RightButton)
-            button |= mouse::Right;
-        if (held & Qt::MiddleButton)
-            button |= mouse::Middle;
+        const int button = vbButton(move ? e->buttons() : Qt::MouseButtons(e->button()));
         const double k = form_.pixelsPerTwip();
         QPoint p = e->position().toPoint();
         if (source != widget_ && widget_->isAncestorOf(source))

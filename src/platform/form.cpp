@@ -49,14 +49,7 @@ private:
     using Handler = void (Form::*)(int, int, double, double);
     void send(QMouseEvent* e, Handler h)
     {
-        const Qt::MouseButtons held = e->type() == QEvent::MouseMove ? e->buttons() : Qt::MouseButtons(e->button());
-        int button = 0;
-        if (held & Qt::LeftButton)
-            button |= mouse::Left;
-        if (held & Qt::RightButton)
-            button |= mouse::Right;
-        if (held & Qt::MiddleButton)
-            button |= mouse::Middle;
+        const int button = vbButton(e->type() == QEvent::MouseMove ? e->buttons() : Qt::MouseButtons(e->button()));
         const double k = form_.pixelsPerTwip();
         const double x = e->position().x() / k;
         const double y = e->position().y() / k;
@@ -339,6 +332,18 @@ QColor vbColor(quint32 bgr)
         }
     }
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+int vbButton(Qt::MouseButtons held)
+{
+    int button = 0;
+    if (held & Qt::LeftButton)
+        button |= mouse::Left;
+    if (held & Qt::RightButton)
+        button |= mouse::Right;
+    if (held & Qt::MiddleButton)
+        button |= mouse::Middle;
+    return button;
 }
 
 int vbShift(Qt::KeyboardModifiers m)

@@ -162,5 +162,7 @@ QColor vbColor(quint32 bgr);
 // the shift state, as the key handlers receive them.
 int vbKeyCode(const QKeyEvent* e);
 int vbShift(Qt::KeyboardModifiers m);
+// The mouse buttons as the mouse handlers receive them (mouse::Left...).
+int vbButton(Qt::MouseButtons buttons);
 
 }  // namespace zolmera

@@ -65,18 +65,7 @@ void frmMenu::Form_Load()
     // player saves the options.
     rec_ = leggiImpostazioni(ctx.programFile(QString::fromLatin1(kFileImpostazioni))).rec;
 
-    M.strPrenota1 = rec_.Prenota[1];
-    M.strPrenota2 = rec_.Prenota[2];
-    M.strGira1 = rec_.Gira[1];
-    M.strGira2 = rec_.Gira[2];
-    M.strSu1 = rec_.Su[1];
-    M.strSu2 = rec_.Su[2];
-    M.strGiu1 = rec_.Giu[1];
-    M.strGiu2 = rec_.Giu[2];
-    M.strSx1 = rec_.Sx[1];
-    M.strSx2 = rec_.Sx[2];
-    M.strDx1 = rec_.Dx[1];
-    M.strDx2 = rec_.Dx[2];
+    applicaTasti(M, rec_);
 
     M.strMusica = valoreInterruttore(rec_.Musica);
     M.strParlato = valoreInterruttore(rec_.Parlato);
@@ -129,44 +118,40 @@ void frmMenu::cmdGioca_Click()
     // The new-game screen is not part of the game yet.
 }
 
-std::optional<QString> frmMenu::scegliCompetizione(const QString& title, const QString& filter)
+void frmMenu::riprendiCompetizione(const Riprendi& r)
 {
-    FileDialogRequest r;
-    r.fileName.clear();
-    r.title = title;
-    r.initialDir = ctx.editionFolder(QStringLiteral("saved")) + QLatin1Char('/');
-    r.filter = filter;
-    r.flags = kDlgFileMustExist;
-    return ctx.sys.fileDialogs.showOpen(r);
+    FileDialogRequest dlg;
+    dlg.title = r.titolo;
+    dlg.initialDir = ctx.editionFolder(QStringLiteral("saved")) + QLatin1Char('/');
+    dlg.filter = r.filtro;
+    dlg.flags = kDlgFileMustExist;
+    const auto scelto = ctx.sys.fileDialogs.showOpen(dlg);
+    if (!scelto)
+        return;
+    // The companion files are the chosen path less its last four characters
+    // plus their own endings, wherever the file lies.
+    const QString base = scelto->left(scelto->size() - 4);
+    *r.principale = *scelto;
+    *r.compagno = base + r.estensioneCompagno;
+    M.strFileMontepremi = base + r.estensioneMontepremi;
+    M.strFilePunteggi = ctx.editionFile(QStringLiteral("scores"), r.punteggi);
+    M.bytTipoGioco = r.tipoGioco;
+    // The season and tournament screens are not part of the game yet, so the
+    // start screen stays.
 }
 
 void frmMenu::cmdCaricaStagione_Click()
 {
-    const auto scelto = scegliCompetizione(QStringLiteral("Carica stagione"), QStringLiteral("File di stagione (*.003)|*.003"));
-    if (!scelto)
-        return;
-    const QString base = scelto->left(scelto->size() - 4);
-    M.strFileStagione = *scelto;
-    M.strFileClassifica = base + QStringLiteral(".d03");
-    M.strFileMontepremi = base + QStringLiteral(".m03");
-    M.strFilePunteggi = ctx.editionFile(QStringLiteral("scores"), QStringLiteral("score003.dat"));
-    M.bytTipoGioco = 3;
-    // The season screen is not part of the game yet, so the start screen stays.
+    riprendiCompetizione({QStringLiteral("Carica stagione"), QStringLiteral("File di stagione (*.003)|*.003"),
+                          &M.strFileStagione, &M.strFileClassifica, QStringLiteral(".d03"), QStringLiteral(".m03"),
+                          QStringLiteral("score003.dat"), 3});
 }
 
 void frmMenu::cmdCaricaTorneo_Click()
 {
-    const auto scelto =
-        scegliCompetizione(QStringLiteral("Carica campionato"), QStringLiteral("File di campionato (*.002)|*.002"));
-    if (!scelto)
-        return;
-    const QString base = scelto->left(scelto->size() - 4);
-    M.strFileCampionato = *scelto;
-    M.strFileGiornate = base + QStringLiteral(".d02");
-    M.strFileMontepremi = base + QStringLiteral(".m02");
-    M.strFilePunteggi = ctx.editionFile(QStringLiteral("scores"), QStringLiteral("score002.dat"));
-    M.bytTipoGioco = 2;
-    // The tournament screen is not part of the game yet, so the start screen stays.
+    riprendiCompetizione({QStringLiteral("Carica campionato"), QStringLiteral("File di campionato (*.002)|*.002"),
+                          &M.strFileCampionato, &M.strFileGiornate, QStringLiteral(".d02"), QStringLiteral(".m02"),
+                          QStringLiteral("score002.dat"), 2});
 }
 
 void frmMenu::cmdOpzioni_Click()

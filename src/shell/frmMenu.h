@@ -38,10 +38,19 @@ public:
     static const QString kPostaAssistenza;
 
 private:
+    // What resuming a season or a tournament sets, by its kind.
+    struct Riprendi {
+        QString titolo;
+        QString filtro;
+        QString* principale;
+        QString* compagno;
+        QString estensioneCompagno;
+        QString estensioneMontepremi;
+        QString punteggi;
+        quint8 tipoGioco;
+    };
     void caricaImmagine();
-    // Asks for a saved competition; the companion files are the chosen path
-    // less its last four characters plus their own endings.
-    std::optional<QString> scegliCompetizione(const QString& title, const QString& filter);
+    void riprendiCompetizione(const Riprendi& r);
 
     RecImpostazioni rec_;
 };

@@ -107,7 +107,7 @@ LetturaImpostazioni leggiImpostazioni(const QString& path)
     return {EsitoLettura::Letto, *rec};
 }
 
-void applicaImpostazioni(Modulo1& m, const RecImpostazioni& rec)
+void applicaTasti(Modulo1& m, const RecImpostazioni& rec)
 {
     m.strPrenota1 = rec.Prenota[1];
     m.strPrenota2 = rec.Prenota[2];
@@ -121,6 +121,11 @@ void applicaImpostazioni(Modulo1& m, const RecImpostazioni& rec)
     m.strSx2 = rec.Sx[2];
     m.strDx1 = rec.Dx[1];
     m.strDx2 = rec.Dx[2];
+}
+
+void applicaImpostazioni(Modulo1& m, const RecImpostazioni& rec)
+{
+    applicaTasti(m, rec);
     m.strMusica = valoreInterruttore(rec.Musica);
     m.strParlato = valoreInterruttore(rec.Parlato);
     m.strEffetti = valoreInterruttore(rec.Effetti);

@@ -56,6 +56,9 @@ QString valoreInterruttore(const QString& stored);
 // A stored presentation or host switch: "No" only for exactly "No", else "Si".
 QString valoreSiNo(const QString& stored);
 
+// Copies the twelve keys of a record into the shared state, as stored.
+void applicaTasti(Modulo1& m, const RecImpostazioni& rec);
+
 // Copies a record into the shared state: switches read as off only when
 // exactly "No"; an unknown edition key leaves the edition as it was.
 void applicaImpostazioni(Modulo1& m, const RecImpostazioni& rec);
