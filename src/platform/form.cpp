@@ -167,10 +167,9 @@ void Form::show()
     if (unloaded_)
         return;
     window_->show();
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        window_->raise();
-        window_->activateWindow();
-    }
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window_->raise();   // headless windows have no stacking to change
+    window_->activateWindow();
     if (registry_)
         registry_->formShown(*this);
 }

@@ -32,6 +32,12 @@ void TestWorld::makeEditionFolders()
             QDir().mkpath(path(QStringLiteral("%1%2").arg(QLatin1String(stem)).arg(d)));
 }
 
+void TestWorld::settle()
+{
+    QCoreApplication::processEvents();
+    fakes.loop.settle();
+}
+
 void TestWorld::run(const std::function<void()>& handler)
 {
     fakes.loop.dispatch(handler);
@@ -41,7 +47,10 @@ void TestWorld::run(const std::function<void()>& handler)
 void TestWorld::click(Control& control)
 {
     QWidget* w = control.widget();
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    // Check and option boxes answer on their box and caption, at the left.
+    const bool box = w->inherits("QCheckBox") || w->inherits("QRadioButton");
+    const QPoint at = box ? QPoint(6, w->height() / 2) : w->rect().center();
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
     settle();
 }
 

@@ -34,7 +34,9 @@ public:
     // Runs a handler the way the event loop would, then lets posted work
     // (window activations) happen.
     void run(const std::function<void()>& handler);
-    void settle() { fakes.loop.settle(); }
+    // Delivers what the window system has queued (activations, focus), then
+    // the game's posted work; the virtual clock does not move.
+    void settle();
     void advance(double seconds) { fakes.loop.advance(seconds); }
 
     // A player's click on a control (ignored when it is disabled or its

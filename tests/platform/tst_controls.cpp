@@ -1,0 +1,126 @@
+// The controls' own rules: what raises their events, and limits they keep.
+#include "platform/controls.h"
+#include "state/screen.h"
+#include "testkit/world.h"
+
+using namespace zolmera;
+using namespace zolmera::testing;
+
+namespace {
+class Panel final : public Screen {
+public:
+    explicit Panel(AppContext& c)
+        : Screen(c, "frmPannello", 8000, 6000), txtRisposta(*this, "txtRisposta"), txtAltro(*this, "txtAltro"),
+          chkMusica(*this, "chkMusica", "SI", true), Frame1(*this, "Frame1"), optA(Frame1, "optA", "A"),
+          optB(Frame1, "optB", "B"), optFuori(*this, "optFuori", "C"), lstNomi(*this, "lstNomi"),
+          hsbVolume(*this, "hsbVolume"), mnuFile(*this, "mnuFile", "&File"),
+          mnuEsci(mnuFile, "mnuEsci", "&Esci", QKeySequence(Qt::CTRL | Qt::Key_Q))
+    {
+        txtRisposta.move(100, 100, 3000, 300);
+        txtAltro.move(100, 600, 3000, 300);
+        chkMusica.move(100, 1100, 1000, 300);
+        Frame1.move(100, 1500, 3000, 1200);
+        optA.move(100, 200, 1000, 300);
+        optB.move(100, 600, 1000, 300);
+        optFuori.move(4000, 1500, 1000, 300);
+        lstNomi.move(4000, 100, 3000, 1200);
+        hsbVolume.move(100, 3000, 3000, 250);
+        txtRisposta.Change = [this] { log << "change " + txtRisposta.text(); };
+        chkMusica.Click = [this] { log << QStringLiteral("chk %1").arg(chkMusica.value()); };
+        optA.Click = [this] { log << "optA"; };
+        optB.Click = [this] { log << "optB"; };
+        lstNomi.Click = [this] { log << "lst " + lstNomi.text(); };
+        hsbVolume.Change = [this] { log << QStringLiteral("hsb %1").arg(hsbVolume.value()); };
+        mnuEsci.Click = [this] { log << "esci"; };
+        for (int i = 0; i < 3; ++i) {
+            auto& b = cmdOpzione.add(*this, QStringLiteral("cmdOpzione"), QStringLiteral("%1").arg(i));
+            b.move(4000, 3000 + i * 400, 1000, 350);
+            b.Click = [this, i] { log << QStringLiteral("opzione %1").arg(i); };
+        }
+    }
+    TextBox txtRisposta, txtAltro;
+    CheckBox chkMusica;
+    Frame Frame1;
+    OptionButton optA, optB, optFuori;
+    ListBox lstNomi;
+    ScrollBar hsbVolume;
+    Menu mnuFile, mnuEsci;
+    ControlArray<CommandButton> cmdOpzione;
+    QStringList log;
+};
+
+Panel& shown(TestWorld& w)
+{
+    auto& p = w.ctx->screens.get<Panel>();
+    w.run([&] { p.show(); });
+    return p;
+}
+}  // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+private slots:
+    void textBoxKeepsItsMaxLengthAndReportsChangesAndFocus()
+    {
+        TestWorld w;
+        Panel& p = shown(w);
+        p.txtRisposta.LostFocus = [&p] { p.log << "lost"; };
+        p.txtRisposta.setMaxLength(5);
+        p.txtRisposta.setFocus();
+        QTest::keyClicks(p.txtRisposta.widget(), "formaggio");
+        QCOMPARE(p.txtRisposta.text(), QStringLiteral("forma"));
+        p.log.clear();
+        p.txtRisposta.setText("pane");   // from code, too
+        QCOMPARE(p.log, QStringList{"change pane"});
+        p.txtAltro.setFocus();
+        w.settle();
+        QCOMPARE(p.window()->focusWidget(), p.txtAltro.widget());
+        QCOMPARE(p.log.last(), QStringLiteral("lost"));
+    }
+
+    void valueChangesRaiseClickFromCodeAsFromTheUser()
+    {
+        TestWorld w;
+        Panel& p = shown(w);
+        p.chkMusica.setValue(1);
+        p.chkMusica.setValue(1);   // no change, no Click
+        w.click(p.chkMusica);
+        p.lstNomi.addItem("ROSSI");
+        p.lstNomi.addItem("BIANCHI");
+        p.lstNomi.setListIndex(1);
+        p.hsbVolume.setMax(10);
+        p.hsbVolume.setValue(4);
+        QCOMPARE(p.log, (QStringList{"chk 1", "chk 0", "lst BIANCHI", "hsb 4"}));
+    }
+
+    void optionButtonsExcludeEachOtherWithinTheirContainer()
+    {
+        TestWorld w;
+        Panel& p = shown(w);
+        p.optFuori.setValue(true);
+        p.optA.setValue(true);
+        w.click(p.optB);
+        QVERIFY(!p.optA.value());
+        QVERIFY(p.optB.value());
+        QVERIFY2(p.optFuori.value(), "another container's option is not touched");
+        QCOMPARE(p.log, (QStringList{"optA", "optB"}));
+    }
+
+    void controlArraysAndMenus()
+    {
+        TestWorld w;
+        Panel& p = shown(w);
+        QCOMPARE(p.cmdOpzione.count(), 3);
+        w.click(p.cmdOpzione[2]);
+        p.mnuEsci.click();
+        p.mnuEsci.setEnabled(false);
+        p.mnuEsci.click();
+        p.mnuEsci.setEnabled(true);
+        p.setEnabled(false);   // a disabled window's menus do nothing either
+        p.mnuEsci.click();
+        QCOMPARE(p.log, (QStringList{"opzione 2", "esci"}));
+    }
+};
+
+ZOLMERA_TEST_MAIN(TestControls)
+#include "tst_controls.moc"
