@@ -59,8 +59,12 @@ public:
     void stopDispatching() { stopped_ = true; }
     bool stopped() const { return stopped_; }
 
-private:
+protected:
+    // For the loops' destructors: what is still waiting to be destroyed goes
+    // while the loop can still cancel its timers and players.
     void flushGraveyard();
+
+private:
 
     int depth_ = 0;
     bool stopped_ = false;

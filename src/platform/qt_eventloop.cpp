@@ -12,6 +12,7 @@ QtEventLoop::QtEventLoop() { clock_.start(); }
 
 QtEventLoop::~QtEventLoop()
 {
+    flushGraveyard();
     for (QTimer* t : std::as_const(timers_))
         delete t;
 }

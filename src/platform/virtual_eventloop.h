@@ -11,6 +11,7 @@ namespace zolmera {
 class VirtualEventLoop final : public EventLoop {
 public:
     explicit VirtualEventLoop(QDate today = QDate(2026, 3, 15)) : today_(today) {}
+    ~VirtualEventLoop() override { flushGraveyard(); }
 
     double now() const override { return double(now_) / 1e6; }
     QDate today() const override { return today_; }
