@@ -15,6 +15,8 @@ AudioOutput::~AudioOutput() = default;
 
 std::optional<double> waveDuration(const QString& path)
 {
+    if (path.isEmpty())
+        return std::nullopt;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -24,6 +24,9 @@ Menu::Menu(Menu& parent, const QString& name, const QString& caption, const QKey
     }
     action_ = parent.menu_->addAction(caption);
     action_->setObjectName(name);
+    // A caption of a single dash is a separator line, as menus are written.
+    if (caption == QLatin1String("-"))
+        action_->setSeparator(true);
     if (!shortcut.isEmpty()) {
         action_->setShortcut(shortcut);
         // Shortcuts work wherever the focus is in the window.

@@ -57,6 +57,12 @@ void PictureClip::setCols(int cols)
     cells_.clear();
 }
 
+void PictureClip::setStretch(const QSize& size)
+{
+    stretch_ = size;
+    cells_.clear();
+}
+
 QPixmap PictureClip::graphicCell(int index) const
 {
     if (picture_.isNull() || index < 0 || index >= cellCount())
@@ -66,6 +72,8 @@ QPixmap PictureClip::graphicCell(int index) const
     const int w = picture_.width() / cols_;
     const int h = picture_.height() / rows_;
     QPixmap cell = picture_.copy((index % cols_) * w, (index / cols_) * h, w, h);
+    if (stretch_.isValid() && !stretch_.isEmpty() && cell.size() != stretch_)
+        cell = cell.scaled(stretch_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     cells_.insert(index, cell);
     return cell;
 }

@@ -49,6 +49,9 @@ public:
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     int cellCount() const { return rows_ * cols_; }
+    // Cells are handed out at this size (in pixels); an empty size keeps
+    // their own.
+    void setStretch(const QSize& size);
     // A null pixmap for a cell out of range or without a picture.
     QPixmap graphicCell(int index) const;
 
@@ -56,6 +59,7 @@ private:
     QPixmap picture_;
     int rows_ = 1;
     int cols_ = 1;
+    QSize stretch_;
     mutable QHash<int, QPixmap> cells_;
 };
 

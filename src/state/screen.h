@@ -12,6 +12,10 @@ public:
     {
     }
 
+    // The screen's world, open to the components that work on it.
+    AppContext& ctx;
+    Modulo1& M;
+
 protected:
     // A message box in the game's terms.
     int msgBox(const QString& prompt, int flags = 0, const QString& title = {})
@@ -20,9 +24,6 @@ protected:
     }
     // Opens the help at a topic of this screen.
     void showHelp(int topic) { ctx.sys.help.showTopic(ctx.helpFile(), topic); }
-
-    AppContext& ctx;
-    Modulo1& M;
 };
 
 }  // namespace zolmera

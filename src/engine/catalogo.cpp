@@ -1,0 +1,33 @@
+// The windows that the launch opens for each title.
+#include "challenges/base/segnaposto.h"
+#include "engine/lancio.h"
+#include "state/context.h"
+
+#include <utility>
+
+namespace zolmera {
+
+namespace {
+template <class T>
+CatalogoProve::Apri apri()
+{
+    return [](AppContext& ctx) { ctx.screens.get<T>().show(); };
+}
+
+template <TipoSegnaposto Tipo, std::size_t... K>
+void segnaposti(auto& tabella, std::index_sequence<K...>)
+{
+    ((tabella[K + 1] = apri<frmSegnaposto<Tipo, int(K + 1)>>()), ...);
+}
+}  // namespace
+
+CatalogoProve catalogoPredefinito()
+{
+    CatalogoProve c;
+    segnaposti<TipoSegnaposto::Prova>(c.prove, std::make_index_sequence<20>{});
+    segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
+    c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
+    return c;
+}
+
+}  // namespace zolmera

@@ -1,0 +1,23 @@
+#include "engine/prenotazione.h"
+
+#include "board/frmRuota.h"
+
+namespace zolmera {
+
+void Prenotazione::RiattivaTabellone()
+{
+    R.celebrazione.varPassoAnimazione = 0;
+    R.ruota.varPassoDondolio = 0;
+    R.cmdRipetere.setVisible(false);
+    R.tmrTempo.setEnabled(false);
+    R.tmrSecondi.setEnabled(false);
+    R.lblOrologio.setCaption(QStringLiteral("00"));
+    // The hand-back has already written the board: a void challenge or a
+    // finished spin left the step button shown.
+    if (R.cmdFine.visible())
+        R.cmdFine.setFocus();
+    // An armed booking question opens its ten-second booking window here;
+    // the booking is not part of the game yet.
+}
+
+}  // namespace zolmera

@@ -1,0 +1,107 @@
+#include "testkit/board.h"
+
+#include "platform/recordfile.h"
+
+namespace zolmera::testing {
+
+const QStringList kImmaginiTabellone = {
+    "schermata1.bmp", "Nschermata1.bmp", "carrello1.bmp",   "carrello2.bmp",    "presenta1.gif",
+    "presenta2.gif",  "presenta3.gif",   "presenta4.gif",   "postazione1.gif",  "postazione2.gif",
+    "posizioni1.bmp", "portate.bmp",     "cappellino1.gif", "cappellino2.gif",  "menu.bmp",
+    "Nmenu.bmp",
+};
+
+ProvaDiProva::ProvaDiProva(AppContext& c) : Screen(c, QStringLiteral("frmProvaDiProva"), 3000, 2000) {}
+
+void ProvaDiProva::Form_Load()
+{
+    frmRuota* R = tabellone(ctx);
+    tabelloneBloccatoAlCaricamento = R && !R->enabled();
+    if (R) {
+        fontOpzioniAlCaricamento = R->txtOpzione[0].fontName();
+        dimensioneOpzioniAlCaricamento = R->txtRisposta.fontSize();
+    }
+    M.bytConcorrente = 0;
+}
+
+void ProvaDiProva::Form_Unload(bool&) { SbloccaTabellone(ctx); }
+
+void ProvaDiProva::vince(int w)
+{
+    M.bytConcorrente = quint8(w);
+    M.bytGiri[w] = 1;
+    unload();
+    ConcediGiro(ctx, w);
+}
+
+void ProvaDiProva::nulla()
+{
+    M.bytConcorrente = 0;
+    unload();
+    SegnalaProvaNulla(ctx);
+}
+
+void ProvaDiProva::armaDomanda(const QString& domanda)
+{
+    unload();
+    ArmaDomandaPrenotazione(ctx, domanda);
+}
+
+BoardWorld::BoardWorld()
+{
+    makeEditionFolders();
+    for (int d = 1; d <= 4; ++d)
+        for (const QString& nome : kImmaginiTabellone)
+            touch(QStringLiteral("images%1/%2").arg(d).arg(nome), "x");
+    Modulo1& m = M();
+    m.strPrenota1 = "Z";
+    m.strGira1 = "X";
+    m.strPrenota2 = "N";
+    m.strGira2 = "M";
+    m.strModGioco = "ZOLMER90";
+    m.strNumModGioco = QStringLiteral("1");
+    m.strConduce = "Si";
+    m.strNomeConcorrente[1] = QStringLiteral("ANNA");
+    m.strNomeConcorrente[2] = QStringLiteral("BRUNO");
+    m.bytTipoGioco = 1;
+    m.strFileMontepremi = path("scores1/mtpremi.dat");
+}
+
+frmRuota& BoardWorld::apri()
+{
+    frmRuota* R = nullptr;
+    run([&] {
+        R = &ctx->screens.get<frmRuota>();
+        R->show();
+    });
+    return *R;
+}
+
+void BoardWorld::sostituisciProve(frmRuota& R)
+{
+    auto apri = [this](int k, bool corta, const QString& voce) {
+        return [this, k, corta, voce](AppContext& c) {
+            lanci << voce;
+            auto& p = c.screens.get<ProvaDiProva>();
+            p.k = k;
+            p.corta = corta;
+            p.show();
+        };
+    };
+    for (int k = 1; k <= 20; ++k)
+        R.lancio.catalogo.prove[std::size_t(k)] = apri(k, false, QStringLiteral("P%1").arg(k));
+    for (int k = 1; k <= 18; ++k)
+        R.lancio.catalogo.provine[std::size_t(k)] = apri(k, true, QStringLiteral("p%1").arg(k));
+    R.lancio.catalogo.extra = apri(0, false, QStringLiteral("extra"));
+}
+
+QByteArray recordMontepremi(qint16 giocate, qint16 totale, qint32 montepremi)
+{
+    RecordWriter w;
+    w.int16(giocate);
+    w.int16(totale);
+    w.int32(montepremi);
+    return w.bytes();
+}
+
+}  // namespace zolmera::testing

@@ -1,0 +1,53 @@
+#pragma once
+// A match board ready to play in a test world, with test challenge windows
+// in place of the real ones, so each hand-back can be played as a test wants.
+#include "board/frmRuota.h"
+#include "board/operazioni.h"
+#include "testkit/world.h"
+
+namespace zolmera::testing {
+
+// The pictures the board loads, all present in every edition.
+extern const QStringList kImmaginiTabellone;
+
+// A stand-in challenge: it records how it found the board when it loaded
+// and hands back as it is told.
+class ProvaDiProva final : public Screen {
+public:
+    explicit ProvaDiProva(AppContext& c);
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+    // The hand-backs of the full challenges and of the short ones.
+    void vince(int w);
+    void nulla();
+    void armaDomanda(const QString& domanda);
+
+    int k = 0;
+    bool corta = false;
+    bool tabelloneBloccatoAlCaricamento = false;
+    QString fontOpzioniAlCaricamento;
+    double dimensioneOpzioniAlCaricamento = 0;
+};
+
+class BoardWorld : public TestWorld {
+public:
+    BoardWorld();
+
+    // Sets up the shared state a new-game screen would leave, then loads the
+    // board (its Form_Load) and shows it.
+    frmRuota& apri();
+    frmRuota& board() { return *ctx->screens.find<frmRuota>(); }
+    ProvaDiProva* prova() { return ctx->screens.find<ProvaDiProva>(); }
+    // Puts the test challenge behind every title of the board's catalogue;
+    // each launch is logged as "P<k>", "p<k>" or "extra".
+    void sostituisciProve(frmRuota& R);
+    // Presses the step button as a player would.
+    void passo() { click(board().cmdFine); }
+    QStringList lanci;
+};
+
+// A record of the jackpot file: Giocate, Totale, Montepremi.
+QByteArray recordMontepremi(qint16 giocate, qint16 totale, qint32 montepremi);
+
+}  // namespace zolmera::testing
