@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/symbolfont.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -71,7 +73,15 @@ CommandButton::CommandButton(Container& parent, const QString& name, const QStri
 void CommandButton::setCaption(const QString& text)
 {
     caption_ = text;
-    button_->setText(text);
+    button_->setText(symbolText(fontName(), text));
+}
+
+void CommandButton::applyFont(double scale)
+{
+    Control::applyFont(scale);
+    // The constructor's first font comes before the button exists.
+    if (button_)
+        button_->setText(symbolText(fontName(), caption_));
 }
 
 void CommandButton::setBackColor(quint32 bgr)

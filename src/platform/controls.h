@@ -36,6 +36,7 @@ public:
 
 private:
     bool clickOnMouseRelease() const override { return false; }
+    void applyFont(double scale) override;
     void restyle();
     QPushButton* button_;
     QString caption_;

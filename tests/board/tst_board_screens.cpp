@@ -6,6 +6,8 @@
 #include "shell/frmMenuZolmer.h"
 #include "testkit/board.h"
 
+#include <QPushButton>
+
 using namespace zolmera;
 using namespace zolmera::testing;
 
@@ -164,6 +166,9 @@ private slots:
         QCOMPARE(R.Image1.left(), 0);
         QCOMPARE(R.frutta2[4].left(), 9600 + 4 * 468 + 840);
         QCOMPARE(R.Command1.left(), 0);   // the arrows stay put
+        // Their symbol font has no Linux version: its letters show as arrows.
+        QCOMPARE(R.Command1.caption(), QStringLiteral("Z"));
+        QCOMPARE(static_cast<QPushButton*>(R.Command1.widget())->text(), QString(QChar(0x25C0)));
     }
 
     void helpAtTheBoardsTopic()
