@@ -13,8 +13,8 @@
 namespace zolmera {
 
 namespace {
-// The board, the largest screen, should fill a good part of the desktop; the
-// screens are designed for a small one.
+// The board, the largest screen, should fill a good part of the desktop,
+// from an 800x600 one upwards; the screens are designed for a small one.
 double initialZoom()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -23,7 +23,7 @@ double initialZoom()
     const QRect avail = screen->availableGeometry();
     const double boardW = 12216 / kTwipsPerPixel, boardH = 7296 / kTwipsPerPixel + 40;
     const double fit = std::min(avail.width() / boardW, avail.height() / boardH) * 0.9;
-    return std::max(1.0, std::floor(fit * 4) / 4);
+    return std::max(0.5, std::floor(fit * 4) / 4);
 }
 }  // namespace
 
