@@ -1,11 +1,14 @@
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
+#include "platform/application.h"
 
 int main(int argc, char** argv)
 {
-    // The real event loop needs an application object.
-    QCoreApplication app(argc, argv);
+    // The board's windows need the game's own application object; with no
+    // display the benchmarks run headless.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    zolmera::Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,7 +5,7 @@ namespace zolmera {
 namespace {
 // Places of the board's design, in twips. The stations, the trays and the
 // scoreboard match the studio backdrop drawn for them.
-constexpr int kTrayLeft1 = 360, kTrayLeft2 = 9600, kTrayTop = 4620;
+constexpr int kTrayLeft1 = 360, kTrayLeft2 = 9840, kTrayTop = 4620;
 constexpr int kTrayStepX = 468, kTrayStepY = 396, kTrayW = 420, kTrayH = 300;
 constexpr int kZonaX = 240, kZonaY = 240, kZonaW = 5400, kZonaH = 4080;   // the frames over the wheel
 constexpr int kCentroX = 5160, kCentroY = 4080, kCentroW = 2400, kCentroH = 1860;   // between the stations
@@ -69,8 +69,9 @@ void frmRuota::disponi()
         postazione->setStretch(true);
         postazione->setVisible(false);
     }
-    imgPostaz1.move(2880, 4440, 2040, 1560);
-    imgPostaz2.move(7680, 4440, 2040, 1560);
+    // Wide enough for both editions' places of names and buttons.
+    imgPostaz1.move(2820, 4440, 2400, 1560);
+    imgPostaz2.move(7440, 4440, 2400, 1560);
 
     // Five rows of five course pictures per contestant, on the two trays.
     for (int w = 1; w <= 2; ++w) {

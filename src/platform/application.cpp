@@ -27,9 +27,11 @@ bool Application::notify(QObject* receiver, QEvent* event)
 
 void Application::installFontSubstitutes()
 {
-    const QStringList sans{"DejaVu Sans", "Liberation Sans", "Noto Sans"};
+    // Liberation's fonts have Arial's and Times' metrics, so texts keep the
+    // width the screens were laid out for.
+    const QStringList sans{"Liberation Sans", "DejaVu Sans", "Noto Sans"};
     const QStringList casual{"Comic Neue", "Comic Relief", "DejaVu Sans"};
-    const QStringList serif{"DejaVu Serif", "Liberation Serif"};
+    const QStringList serif{"Liberation Serif", "DejaVu Serif"};
     const QStringList symbols{"DejaVu Sans"};
     QFont::insertSubstitutions("Arial", sans);
     QFont::insertSubstitutions("MS Sans Serif", sans);

@@ -103,14 +103,21 @@ void CommandButton::restyle()
         return;
     }
     const QColor c = vbColor(backColor_);
-    const QColor text = c.lightness() < 110 ? Qt::white : Qt::black;
+    const bool dark = c.lightness() < 110;
+    const QColor text = dark ? Qt::white : Qt::black;
+    // A disabled button still shows its caption (a contestant's key on an
+    // unlit button): halfway between the colour and the text's.
+    auto mix = [](const QColor& a, const QColor& b, double t) {
+        return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t), float(a.greenF() * (1 - t) + b.greenF() * t),
+                                float(a.blueF() * (1 - t) + b.blueF() * t));
+    };
+    const QColor disabledText = mix(c, text, dark ? 0.6 : 0.45);
     button_->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: %1; color: %2; border: 1px solid %3; border-radius: 3px; padding: 1px 4px; }"
         "QPushButton:pressed { background-color: %4; }"
         "QPushButton:focus { border: 2px solid %3; }"
         "QPushButton:disabled { color: %5; }")
-        .arg(c.name(), text.name(), c.darker(220).name(), c.darker(125).name(),
-             c.lightness() < 110 ? c.lighter(180).name() : c.darker(170).name()));
+        .arg(c.name(), text.name(), c.darker(220).name(), c.darker(125).name(), disabledText.name()));
 }
 
 void CommandButton::click()
