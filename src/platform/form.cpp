@@ -102,9 +102,11 @@ protected:
     void closeEvent(QCloseEvent* e) override
     {
         // Closing is the window's decision (Form_QueryUnload may refuse it);
-        // if it agrees, unload() hides the window itself.
+        // if it agrees, unload() hides the window itself. A disabled window
+        // cannot be closed by the user, as it takes no other input either.
         e->ignore();
-        form_.onCloseRequested();
+        if (form_.enabled())
+            form_.onCloseRequested();
     }
 
 private:

@@ -175,6 +175,9 @@ private slots:
         QVERIFY(board.log.isEmpty());
         QCOMPARE(board.ticks, 3);
         QVERIFY2(board.cmdGira.enabled(), "the control keeps its own Enabled");
+        board.window()->close();
+        w.settle();
+        QVERIFY2(board.visible(), "nor can the user close it");
         w.run([&] { board.setEnabled(true); });
         w.click(board.cmdGira);
         QCOMPARE(board.clicks, 1);
