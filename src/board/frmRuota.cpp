@@ -91,6 +91,7 @@ void frmRuota::disponi()
         for (auto* hats : {&cappello1, &cappello2}) {
             Image& h = hats->add(*this, hats == &cappello1 ? QStringLiteral("cappello1") : QStringLiteral("cappello2"));
             h.setStretch(true);
+            // On the desks' hat strip, above the name plates.
             h.move((hats == &cappello1 ? 3240 : 8040) + 120 * k, 4560, 180, 180);
         }
     }

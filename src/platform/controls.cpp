@@ -103,7 +103,8 @@ void CommandButton::restyle()
         return;
     }
     const QColor c = vbColor(backColor_);
-    const bool dark = c.lightness() < 110;
+    // By perceived brightness: pure blue is dark, pure yellow light.
+    const bool dark = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() < 140;
     const QColor text = dark ? Qt::white : Qt::black;
     // A disabled button still shows its caption (a contestant's key on an
     // unlit button): halfway between the colour and the text's.

@@ -4,6 +4,7 @@
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QTransform>
 
 #include <cmath>
 #include <numbers>
@@ -169,6 +170,46 @@ void drawBauble(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
     p.drawEllipse(centre, radius, radius);
     p.setBrush(QColor(255, 255, 255, 190));
     p.drawEllipse(centre - QPointF(radius * 0.38, radius * 0.4), radius * 0.18, radius * 0.12);
+    p.restore();
+}
+
+void drawHolly(QPainter& p, QPointF centre, qreal size, qreal angle)
+{
+    p.save();
+    p.translate(centre);
+    p.rotate(angle);
+    p.scale(size / 20, size / 20);
+    // Each leaf runs out along x with three points a side, then is turned into place.
+    QPainterPath leaf(QPointF(0, 0));
+    const qreal length = 18, half = 5.2;
+    for (int i = 1; i <= 3; ++i)
+        leaf.quadTo(QPointF(length * (i - 0.5) / 3, -half * 0.45), QPointF(length * i / 3, i == 3 ? 0 : -half));
+    for (int i = 2; i >= 0; --i)
+        leaf.quadTo(QPointF(length * (i + 0.5) / 3, half * 0.45), QPointF(length * i / 3, i == 0 ? 0 : half));
+    leaf.closeSubpath();
+    const qreal spread[] = {-150, -30, 90};
+    for (const qreal turn : spread) {
+        QTransform place;
+        place.rotate(turn);
+        const QPainterPath turned = place.map(leaf);
+        QLinearGradient green(place.map(QPointF(0, -half)), place.map(QPointF(0, half)));
+        green.setColorAt(0, QColor(0x4c, 0xa8, 0x4e));
+        green.setColorAt(1, QColor(0x1c, 0x5e, 0x2c));
+        p.setPen(QPen(QColor(0x12, 0x40, 0x1c), 0.9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(green);
+        p.drawPath(turned);
+        p.setPen(QPen(QColor(0x9c, 0xd8, 0x8c), 0.7));
+        p.drawLine(place.map(QPointF(1.5, 0)), place.map(QPointF(length - 3, 0)));
+    }
+    for (const QPointF berry : {QPointF(-2.6, -1.5), QPointF(2.6, -1.8), QPointF(0, 2.4)}) {
+        QRadialGradient red(berry - QPointF(0.8, 0.8), 3.6);
+        red.setColorAt(0, QColor(0xff, 0x8a, 0x80));
+        red.setColorAt(0.5, QColor(0xd8, 0x1c, 0x24));
+        red.setColorAt(1, QColor(0x8a, 0x08, 0x10));
+        p.setPen(QPen(QColor(0x60, 0x06, 0x0a), 0.6));
+        p.setBrush(red);
+        p.drawEllipse(berry, 2.9, 2.9);
+    }
     p.restore();
 }
 

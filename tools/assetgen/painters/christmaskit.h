@@ -28,6 +28,9 @@ QPainterPath drawGarland(QPainter& p, QPointF from, QPointF to, qreal sag, qreal
 // Small bulbs spaced along a path, in the warm Christmas colours.
 void drawFairyLights(QPainter& p, const QPainterPath& path, qreal spacing, qreal radius);
 void drawBauble(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+// A sprig of holly: two or three spiky leaves fanned from centre, red berries on top.
+// angle turns the whole sprig (degrees, clockwise).
+void drawHolly(QPainter& p, QPointF centre, qreal size, qreal angle);
 // A decorated fir standing on the bottom of bounds.
 void drawChristmasTree(QPainter& p, const QRectF& bounds, const EditionLook& look, quint32 seed);
 

@@ -1,11 +1,17 @@
 // The match board's backdrop: the studio seen from the audience. The board lays its
-// own controls over it, so the picture keeps calm places for them: the wheel on the
-// left, the two contestants' stations at the bottom, the scoreboard at the top right.
-// Lights and trims stay at the edges.
+// controls and sprites over it at the places boardkit.h names, so the picture is
+// built around them: the wheel's cabinet on the left, the host's spotlight in the
+// middle, the scoreboard at the top right, the two contestants' desks and their
+// serving trays at the front. The strips the board's arrows slide into view at the
+// two sides are plain wall and floor.
 //
-// Parameters: natale (flag) dresses the studio for Christmas.
+// Parameters: natale (flag) dresses the studio for Christmas; gruppo = 1 (editions 1
+// and 3, the default) or 2 (editions 2 and 4) stands the desks where that look group
+// puts the contestants' names and buttons.
 
+#include "painters/boardkit.h"
 #include "painters/christmaskit.h"
+#include "painters/coursekit.h"
 #include "painters/painter.h"
 #include "painters/studiokit.h"
 
@@ -13,166 +19,462 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QRandomGenerator>
 
 #include <cmath>
+#include <numbers>
 
 namespace assetgen {
 
 namespace {
 
 using namespace kit;
+using namespace board;
 
-// The design grid; the picture is scaled to the size the manifest asks for.
-constexpr qreal kWidth = 934, kHeight = 487;
-constexpr qreal kHorizon = 318;  // where the back wall meets the floor
-constexpr qreal kTruss = 26;     // depth of the lighting rig along the top
-const QRectF kScoreboard(650, 64, 262, 116);
-const QPointF kWheelCentre(190, 196);
-const qreal kStationX[] = {300, 620};
+constexpr qreal kTruss = 15;  // depth of the lighting rig along the top
+const QPointF kHostSpot(508, 270);
+const QRectF kCabinet = kWheelBox.adjusted(-8, -8, 8, 8);
+const QRectF kPortal(418, 40, 180, 180);  // the round frame behind the host
+
+QColor wallTop(const EditionLook& look)
+{
+    return mix(look.deep, look.wall, 0.55);
+}
+
+QColor wallBottom(const EditionLook& look)
+{
+    return mix(look.wall.lighter(150), look.glow, 0.18);
+}
 
 void paintWall(QPainter& p, const EditionLook& look)
 {
-    fillVertical(p, QRectF(0, 0, kWidth, kHorizon), look.deep, look.wall);
-    // Tall panels, just visible, give the wall its scale.
-    p.save();
-    for (qreal x = 0; x < kWidth; x += 104) {
-        QLinearGradient panel(QPointF(x, 0), QPointF(x + 104, 0));
-        panel.setColorAt(0, QColor(255, 255, 255, 14));
+    fillVertical(p, QRectF(0, 0, kWidth, kHorizon), wallTop(look), wallBottom(look));
+    // Broad panels with a lit seam between them; the seams keep clear of the host.
+    const qreal seams[] = {40, 372, 644, 892};
+    for (std::size_t i = 0; i + 1 < std::size(seams); ++i) {
+        QLinearGradient panel(QPointF(seams[i], 0), QPointF(seams[i + 1], 0));
+        panel.setColorAt(0, QColor(255, 255, 255, 22));
         panel.setColorAt(0.5, QColor(255, 255, 255, 0));
-        panel.setColorAt(1, QColor(0, 0, 0, 24));
-        p.fillRect(QRectF(x, kTruss, 104, kHorizon - kTruss), panel);
-        p.fillRect(QRectF(x, kTruss, 1.5, kHorizon - kTruss), QColor(0, 0, 0, 40));
+        panel.setColorAt(1, QColor(0, 0, 0, 26));
+        p.fillRect(QRectF(seams[i], kTruss, seams[i + 1] - seams[i], kHorizon - kTruss), panel);
     }
-    p.restore();
-    // A halo where the wheel stands, and warm light along the bottom of the wall.
-    drawGlow(p, kWheelCentre, 215, alpha(look.glow, 70));
-    drawGlow(p, QRectF(-100, kHorizon - 90, kWidth + 200, 170), alpha(look.glow, 45));
+    // Each seam is a column of marquee bulbs.
+    for (const qreal x : seams) {
+        drawGlow(p, QRectF(x - 16, kTruss, 32, kHorizon - kTruss), alpha(look.glow, 80));
+        p.fillRect(QRectF(x - 3, kTruss, 6, kHorizon - kTruss), alpha(look.deep, 120));
+        drawBulbRow(p, QPointF(x, kTruss + 12), QPointF(x, kHorizon - 10), 16, 1.9,
+                    {QColor(0xff, 0xf4, 0xd6), look.accent2.lighter(130), look.glow, look.accent.lighter(140)});
+    }
+    // Big soft lights: over the wheel, behind the host, under the scoreboard.
+    drawGlow(p, QRectF(kWheelBox.center().x() - 230, -40, 460, 380), alpha(look.glow, 70));
+    drawGlow(p, QRectF(kHostSpot.x() - 200, 0, 400, 300), alpha(look.glow, 90));
+    drawGlow(p, QRectF(560, 80, 420, 220), alpha(look.glow, 60));
+    // Warm light along the foot of the wall.
+    drawGlow(p, QRectF(-100, kHorizon - 70, kWidth + 200, 120), alpha(look.glow, 70));
+}
+
+void paintPortal(QPainter& p, const EditionLook& look)
+{
+    // A round frame behind the host: calm inside, lit at the edge.
+    const QPointF centre = kPortal.center();
+    const qreal r = kPortal.width() / 2;
+    drawGlow(p, centre, r + 26, alpha(look.glow, 90));
+    QRadialGradient inside(centre, r);
+    inside.setColorAt(0, mix(wallBottom(look), look.glow, 0.45));
+    inside.setColorAt(0.8, mix(wallBottom(look), look.glow, 0.15));
+    inside.setColorAt(1, look.wall);
+    p.setPen(Qt::NoPen);
+    p.setBrush(inside);
+    p.drawEllipse(centre, r, r);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(look.gold.darker(130), 5));
+    p.drawEllipse(centre, r, r);
+    p.setPen(QPen(look.gold.lighter(130), 1.6));
+    p.drawEllipse(centre, r - 1, r - 1);
+    // Bulbs round the top half only; the lower half is behind the host's shoulders.
+    for (int i = 0; i <= 16; ++i) {
+        const qreal angle = std::numbers::pi * (1 + i / 16.0);
+        const QPointF at = centre + QPointF(std::cos(angle), std::sin(angle)) * r;
+        drawBulb(p, at, 2.3, i % 2 == 0 ? QColor(0xff, 0xf6, 0xd8) : look.glow);
+    }
+}
+
+void paintLogo(QPainter& p, const EditionLook& look)
+{
+    // The show's name on the wall under the scoreboard, between the lit seams.
+    const QPainterPath title = bouncyText(QStringLiteral("Zolmera"), playfulFont(48), QPointF(752, 200), 3, 4);
+    drawGlow(p, title.boundingRect().adjusted(-40, -20, 40, 20), alpha(look.glow, 90));
+    drawTitle(p, title, look, 3.4);
+    drawSparkle(p, QPointF(668, 164), 7, QColor(0xff, 0xfb, 0xe6));
+    drawSparkle(p, QPointF(846, 214), 6, QColor(0xff, 0xfb, 0xe6));
+}
+
+void paintStageEdge(QPainter& p, const EditionLook& look)
+{
+    // The riser where the wall meets the floor, with a row of lights.
+    fillVertical(p, QRectF(0, kHorizon - 4, kWidth, 10), look.accent.darker(140), look.accent.darker(200));
+    p.fillRect(QRectF(0, kHorizon - 4, kWidth, 1.6), alpha(look.accent.lighter(170), 230));
+    drawBulbRow(p, QPointF(6, kHorizon + 1), QPointF(kWidth - 6, kHorizon + 1), 59, 1.6,
+                {QColor(0xff, 0xf4, 0xd6), look.glow, look.accent2.lighter(130)});
 }
 
 void paintFloor(QPainter& p, const EditionLook& look)
 {
-    fillVertical(p, QRectF(0, kHorizon, kWidth, kHeight - kHorizon), look.floorFar, look.floorNear);
+    const QColor far = mix(look.floorFar, look.wall, 0.55).lighter(115);
+    const QColor near = mix(look.floorNear, look.wall, 0.4).lighter(105);
+    fillVertical(p, QRectF(0, kHorizon, kWidth, kHeight - kHorizon), far, near);
     p.save();
-    p.setClipRect(QRectF(0, kHorizon, kWidth, kHeight - kHorizon));
-    // Boards running away from the viewer towards one vanishing point.
-    const QPointF vanishing(kWidth / 2, 150);
-    p.setPen(QPen(QColor(255, 255, 255, 22), 1));
-    for (int i = -14; i <= 14; ++i) {
-        const QPointF bottom(kWidth / 2 + i * 90, kHeight);
+    p.setClipRect(QRectF(0, kHorizon + 6, kWidth, kHeight - kHorizon));
+    // Boards running away to one vanishing point, fading into the distance.
+    const QPointF vanishing(kWidth / 2, 80);
+    for (int i = -16; i <= 16; ++i) {
+        const QPointF bottom(kWidth / 2 + i * 80, kHeight);
         const qreal t = (kHorizon - vanishing.y()) / (bottom.y() - vanishing.y());
+        QLinearGradient fade(QPointF(0, kHorizon), QPointF(0, kHeight));
+        fade.setColorAt(0, QColor(255, 255, 255, 8));
+        fade.setColorAt(1, QColor(255, 255, 255, 30));
+        p.setPen(QPen(QBrush(fade), 1));
         p.drawLine(vanishing + (bottom - vanishing) * t, bottom);
     }
-    for (int k = 1; k < 7; ++k) {
-        const qreal y = kHorizon + (kHeight - kHorizon) * (k * k) / 49.0;
-        p.drawLine(QPointF(0, y), QPointF(kWidth, y));
+    // The round of the stage, rings of light on the glossy floor.
+    const QPointF middle(464, 356);
+    drawGlow(p, QRectF(middle.x() - 420, middle.y() - 110, 840, 220), alpha(look.glow, 60));
+    p.setBrush(Qt::NoBrush);
+    for (int ring = 0; ring < 3; ++ring) {
+        const qreal rx = 380 - ring * 120, ry = 92 - ring * 30;
+        p.setPen(QPen(alpha(ring == 1 ? look.gold : look.glow, 80 + ring * 30), 2.2 - ring * 0.4));
+        p.drawEllipse(middle, rx, ry);
     }
     p.restore();
-    // The glossy floor mirrors the lights.
-    drawGlow(p, QRectF(kWheelCentre.x() - 170, kHorizon + 6, 340, 60), alpha(look.glow, 60));
-    for (const qreal x : kStationX)
-        drawGlow(p, QRectF(x - 110, 372, 220, 64), alpha(look.glow, 95));
-    // A lit strip where the wall meets the floor.
-    p.fillRect(QRectF(0, kHorizon - 3, kWidth, 7), look.accent.darker(120));
-    p.fillRect(QRectF(0, kHorizon - 3, kWidth, 2), alpha(look.accent.lighter(160), 220));
-    drawGlow(p, QRectF(-40, kHorizon - 12, kWidth + 80, 24), alpha(look.accent.lighter(140), 90));
+    // The glossy floor mirrors the wall's lights.
+    for (const qreal x : {40.0, 372.0, 644.0, 892.0})
+        drawGlow(p, QRectF(x - 16, kHorizon + 4, 32, 70), alpha(look.glow, 60));
+}
+
+void paintMedallion(QPainter& p, const EditionLook& look)
+{
+    // A star set in the floor between the desks, and the lit pad of the step button.
+    const QPointF centre(466, 372);
+    drawGlow(p, QRectF(centre.x() - 90, centre.y() - 30, 180, 60), alpha(look.glow, 120));
+    p.save();
+    p.translate(centre);
+    p.scale(1, 0.3);
+    p.setPen(QPen(alpha(look.gold.darker(130), 200), 2.4));
+    p.setBrush(alpha(look.gold, 90));
+    p.drawPath(starOutline(QPointF(0, 0), 60, 26));
+    p.restore();
+    const QRectF pad = kStepButton.adjusted(-6, -2, 6, 4);
+    drawGlow(p, pad.adjusted(-20, -6, 20, 10), alpha(look.glow, 110));
+    p.setPen(QPen(alpha(look.gold.lighter(130), 200), 1.6));
+    p.setBrush(alpha(look.deep, 70));
+    p.drawEllipse(pad);
 }
 
 void paintRig(QPainter& p, const EditionLook& look)
 {
-    // Beams first, so the lamps sit on top of them.
-    const qreal lampX[] = {60, 190, 300, 460, 620, 780};
-    const QPointF targets[] = {QPointF(110, 360), kWheelCentre + QPointF(0, 150), QPointF(kStationX[0], 402),
-                               QPointF(470, 380), QPointF(kStationX[1], 402), QPointF(800, 372)};
-    for (int i = 0; i < 6; ++i)
-        drawBeam(p, QPointF(lampX[i], kTruss + 10), targets[i], 10, i == 2 || i == 4 ? 170 : 120,
-                 alpha(look.glow, i == 2 || i == 4 ? 46 : 30));
+    // Beams first, so the lamps sit on top of them: two on the host, one on each desk.
+    // The desks' beams aim where the first group has them and are wide enough for the
+    // second group's too; aimed the same for both, they leave the host's box alike.
+    struct Lamp {
+        qreal x;
+        QPointF target;
+        qreal width;
+        int strength;
+    };
+    const Lamp lamps[] = {
+        {400, kHostSpot + QPointF(-18, 0), 110, 34}, {616, kHostSpot + QPointF(18, 0), 110, 34},
+        {372, kDesks[0][0].center() + QPointF(0, 40), 150, 26}, {590, kDesks[0][1].center() + QPointF(0, 40), 150, 26},
+        {20, QPointF(150, 430), 130, 22}, {900, QPointF(780, 430), 130, 22},
+    };
+    for (const Lamp& lamp : lamps)
+        drawBeam(p, QPointF(lamp.x, kTruss + 8), lamp.target, 9, lamp.width, alpha(look.glow, lamp.strength));
+    // Two coloured sweeps from the corners for the show's sparkle.
+    drawBeam(p, QPointF(-10, 20), QPointF(300, kHorizon + 60), 10, 120, alpha(look.accent2.lighter(120), 30));
+    drawBeam(p, QPointF(kWidth + 10, 20), QPointF(620, kHorizon + 60), 10, 120, alpha(look.accent.lighter(130), 30));
 
-    p.save();
     QLinearGradient metal(QPointF(0, 0), QPointF(0, kTruss));
-    metal.setColorAt(0, QColor(0x2a, 0x2c, 0x33));
-    metal.setColorAt(0.5, QColor(0x5d, 0x62, 0x6e));
-    metal.setColorAt(1, QColor(0x22, 0x24, 0x2a));
-    p.fillRect(QRectF(0, 0, kWidth, kTruss), QColor(0x12, 0x13, 0x18));
-    p.setPen(QPen(QColor(0x4b, 0x50, 0x5b), 1.5));
-    for (qreal x = 0; x < kWidth; x += 22) {
-        p.drawLine(QPointF(x, 4), QPointF(x + 11, kTruss - 4));
-        p.drawLine(QPointF(x + 11, kTruss - 4), QPointF(x + 22, 4));
+    metal.setColorAt(0, QColor(0x3a, 0x3c, 0x44));
+    metal.setColorAt(0.5, QColor(0x7a, 0x7f, 0x8c));
+    metal.setColorAt(1, QColor(0x2a, 0x2c, 0x33));
+    p.fillRect(QRectF(0, 0, kWidth, kTruss), QColor(0x1a, 0x1b, 0x22));
+    p.setPen(QPen(QColor(0x5b, 0x60, 0x6b), 1.2));
+    for (qreal x = 0; x < kWidth; x += 16) {
+        p.drawLine(QPointF(x, 3), QPointF(x + 8, kTruss - 3));
+        p.drawLine(QPointF(x + 8, kTruss - 3), QPointF(x + 16, 3));
     }
-    p.fillRect(QRectF(0, 2, kWidth, 4), metal);
-    p.fillRect(QRectF(0, kTruss - 6, kWidth, 4), metal);
-    for (const qreal x : lampX) {
-        // A stage lamp: a short can hanging under the truss with a glowing lens.
+    p.fillRect(QRectF(0, 1, kWidth, 3), metal);
+    p.fillRect(QRectF(0, kTruss - 4, kWidth, 3), metal);
+    for (const Lamp& lamp : lamps) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x18, 0x19, 0x1e));
-        p.drawRoundedRect(QRectF(x - 9, kTruss - 4, 18, 16), 3, 3);
-        drawBulb(p, QPointF(x, kTruss + 12), 5, look.glow);
+        p.setBrush(QColor(0x20, 0x21, 0x28));
+        p.drawRoundedRect(QRectF(lamp.x - 7, kTruss - 3, 14, 12), 3, 3);
+        drawBulb(p, QPointF(lamp.x, kTruss + 8), 4, look.glow);
     }
-    p.restore();
 }
 
-void paintScoreboard(QPainter& p, const EditionLook& look)
+void paintCabinet(QPainter& p, const EditionLook& look)
+{
+    // The wheel's cabinet: the board's wheel box fills its window exactly, in the
+    // same bezel colour, so box and cabinet read as one.
+    const QPointF foot(kWheelBox.center().x(), kWheelBox.bottom() + 16);
+    drawGlow(p, QRectF(kWheelBox.left() - 10, kWheelBox.bottom() - 4, kWheelBox.width() + 20, 32),
+             alpha(look.glow, 190));
+    // The stand.
+    QPolygonF stand;
+    stand << QPointF(foot.x() - 52, kCabinet.bottom() - 2) << QPointF(foot.x() + 52, kCabinet.bottom() - 2)
+          << QPointF(foot.x() + 74, foot.y() + 3) << QPointF(foot.x() - 74, foot.y() + 3);
+    QLinearGradient standShade(QPointF(foot.x() - 74, 0), QPointF(foot.x() + 74, 0));
+    standShade.setColorAt(0, look.gold.darker(190));
+    standShade.setColorAt(0.4, look.gold.lighter(120));
+    standShade.setColorAt(1, look.gold.darker(200));
+    p.setPen(QPen(look.gold.darker(240), 1));
+    p.setBrush(standShade);
+    p.drawPolygon(stand);
+    p.setPen(Qt::NoPen);
+    p.setBrush(wheelBezel(look));
+    p.drawRoundedRect(QRectF(foot.x() - 78, foot.y() + 1, 156, 5), 2, 2);
+
+    drawGlow(p, kCabinet.adjusted(-18, -10, 18, 22), QColor(0, 0, 0, 110));
+    QLinearGradient frame(kCabinet.topLeft(), kCabinet.bottomLeft());
+    frame.setColorAt(0, look.gold.lighter(140));
+    frame.setColorAt(1, look.gold.darker(150));
+    p.setBrush(frame);
+    p.setPen(QPen(look.gold.darker(240), 1.2));
+    p.drawRoundedRect(kCabinet, 12, 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(wheelBezel(look));
+    p.drawRoundedRect(kWheelBox.adjusted(-3, -3, 3, 3), 4, 4);
+    // Marquee bulbs on the frame's sides.
+    const QList<QColor> bulbs{QColor(0xff, 0xf4, 0xd6), look.glow};
+    drawBulbRow(p, QPointF(kCabinet.left() + 3.8, kCabinet.top() + 16), QPointF(kCabinet.left() + 3.8, kCabinet.bottom() - 16),
+                13, 1.9, bulbs);
+    drawBulbRow(p, QPointF(kCabinet.right() - 3.8, kCabinet.top() + 16),
+                QPointF(kCabinet.right() - 3.8, kCabinet.bottom() - 16), 13, 1.9, bulbs);
+}
+
+void paintHostSpot(QPainter& p, const EditionLook& look)
+{
+    drawGlow(p, QRectF(kHostSpot.x() - 96, kHostSpot.y() - 26, 192, 52), alpha(look.glow, 170));
+    QRadialGradient pool(QPointF(0, 0), 1);
+    pool.setColorAt(0, QColor(0xff, 0xff, 0xff, 200));
+    pool.setColorAt(0.7, alpha(look.glow.lighter(110), 160));
+    pool.setColorAt(1, alpha(look.glow, 0));
+    p.save();
+    p.translate(kHostSpot);
+    p.scale(64, 15);
+    p.setPen(Qt::NoPen);
+    p.setBrush(pool);
+    p.drawEllipse(QPointF(0, 0), 1, 1);
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(alpha(look.gold.lighter(140), 160), 1.4));
+    p.drawEllipse(kHostSpot, 66, 15.5);
+}
+
+void paintScoreboard(QPainter& p, const EditionLook& look, int edition)
 {
     const QRectF frame = kScoreboard;
-    p.save();
-    drawGlow(p, frame.adjusted(-30, -20, 30, 30), QColor(0, 0, 0, 90));
+    drawGlow(p, frame.adjusted(-30, -16, 30, 30), QColor(0, 0, 0, 100));
     QLinearGradient gold(frame.topLeft(), frame.bottomLeft());
-    gold.setColorAt(0, look.gold.lighter(120));
+    gold.setColorAt(0, look.gold.lighter(130));
     gold.setColorAt(1, look.gold.darker(140));
-    p.setPen(Qt::NoPen);
+    p.setPen(QPen(look.gold.darker(230), 1.2));
     p.setBrush(gold);
     p.drawRoundedRect(frame, 10, 10);
-    const QRectF face = frame.adjusted(9, 9, -9, -9);
+    const QRectF face = frame.adjusted(5, 5, -5, -5);
     if (look.lightScoreboard)
-        fillVertical(p, face, QColor(0xfb, 0xf5, 0xe4), QColor(0xe9, 0xdc, 0xbc));
+        fillVertical(p, face, QColor(0xfd, 0xf8, 0xea), QColor(0xec, 0xe0, 0xc2));
     else
-        fillVertical(p, face, look.deep.darker(160), look.deep);
-    p.setPen(QPen(look.gold.darker(170), 1.5));
+        fillVertical(p, face, look.deep.darker(150), look.deep.darker(110));
+    p.setPen(QPen(look.gold.darker(160), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(face, 5, 5);
-    p.restore();
-    // Marquee bulbs on the frame, top and bottom.
+    p.drawRoundedRect(face, 6, 6);
+
+    // Each contestant's row: a plain band for the name and money, the contestant's
+    // colour on a short bar before the name.
+    for (int row = 0; row < 2; ++row) {
+        const QRectF band = kScoreRows[row];
+        p.setPen(QPen(alpha(look.gold, 200), 1));
+        if (look.lightScoreboard)
+            p.setBrush(QColor(0xff, 0xfd, 0xf6));
+        else
+            p.setBrush(QColor(0x0c, 0x0c, 0x14));
+        p.drawRoundedRect(band.adjusted(-1, -1, 1, 1), 4, 4);
+        p.setPen(Qt::NoPen);
+        const QColor colour = contestantColour(edition, row + 1);
+        QLinearGradient bar(QPointF(0, band.top()), QPointF(0, band.bottom()));
+        bar.setColorAt(0, colour.lighter(140));
+        bar.setColorAt(1, colour.darker(120));
+        p.setBrush(bar);
+        p.drawRoundedRect(QRectF(band.left() + 2, band.top() + 4, 4.5, band.height() - 8), 2, 2);
+        p.setPen(QPen(alpha(look.gold, 150), 1));
+        p.drawLine(QPointF(kScoreSplit, band.top() + 5), QPointF(kScoreSplit, band.bottom() - 5));
+    }
+    p.setPen(QPen(alpha(look.gold.lighter(120), 160), 1));
+    p.drawLine(QPointF(frame.left() + 18, 80), QPointF(frame.right() - 18, 80));
+
     const QList<QColor> bulbs{QColor(0xff, 0xf4, 0xd6), look.glow};
-    drawBulbRow(p, frame.topLeft() + QPointF(14, 4.5), frame.topRight() + QPointF(-14, 4.5), 14, 2.2, bulbs);
-    drawBulbRow(p, frame.bottomLeft() + QPointF(14, -4.5), frame.bottomRight() + QPointF(-14, -4.5), 14, 2.2, bulbs);
+    drawBulbRow(p, QPointF(frame.left() + 14, frame.top() + 2.6), QPointF(frame.right() - 14, frame.top() + 2.6), 22, 1.6,
+                bulbs);
+    drawBulbRow(p, QPointF(frame.left() + 14, frame.bottom() - 9), QPointF(frame.right() - 14, frame.bottom() - 9), 22,
+                2.0, bulbs);
+}
+
+void paintTray(QPainter& p, const EditionLook& look, int edition, int tray)
+{
+    // A little serving cabinet: five shelves of five plates, the contestant's colour
+    // on its crown. The won courses are laid over the plates, each on its own place.
+    // Both trays are the same cabinet: tray 2's wider area ends under its frame.
+    const QRectF area(kTrays[tray].topLeft(), QSizeF(kTrays[0].width(), kTrays[tray].height()));
+    const QRectF body = area.adjusted(-6, -8, 6, 6);
+    const QColor colour = contestantColour(edition, tray + 1);
+    drawGlow(p, QRectF(body.left() - 14, body.bottom() - 8, body.width() + 28, 22), QColor(0, 0, 0, 130));
+    // Frame and back.
+    QLinearGradient wood(body.topLeft(), body.topRight());
+    wood.setColorAt(0, look.gold.darker(170));
+    wood.setColorAt(0.3, look.gold.lighter(115));
+    wood.setColorAt(0.7, look.gold);
+    wood.setColorAt(1, look.gold.darker(180));
+    p.setPen(QPen(look.gold.darker(260), 1));
+    p.setBrush(wood);
+    p.drawRoundedRect(body, 5, 5);
+    fillVertical(p, area.adjusted(0, 0, 0, 1), courseGround().darker(118), courseGround().darker(108));
+    // The crown in the contestant's colour.
+    QLinearGradient crown(QPointF(0, body.top() - 4), QPointF(0, area.top()));
+    crown.setColorAt(0, colour.lighter(140));
+    crown.setColorAt(1, colour.darker(130));
+    p.setPen(QPen(colour.darker(220), 1));
+    p.setBrush(crown);
+    p.drawRoundedRect(QRectF(body.left() - 3, body.top() - 4, body.width() + 6, 10), 4, 4);
+    for (int i = 0; i < 5; ++i)
+        drawBulb(p, QPointF(area.left() + 14 + i * 31.2, body.top() + 1), 1.7, QColor(0xff, 0xf6, 0xd8));
+
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            const QRectF place = trayPlace(tray, column, row);
+            drawCourseGround(p, place);
+            drawEmptyPlate(p, place);
+        }
+        // The shelf under the row: a lip catching the light.
+        const qreal y = trayPlace(tray, 0, row).bottom();
+        QLinearGradient lip(QPointF(0, y), QPointF(0, y + 5));
+        lip.setColorAt(0, look.gold.lighter(150));
+        lip.setColorAt(1, look.gold.darker(150));
+        p.setPen(Qt::NoPen);
+        p.setBrush(lip);
+        p.drawRect(QRectF(area.left() - 2, y, area.width() + 4, row == 4 ? 3 : 5.2));
+    }
+    // Little wheels.
+    for (const qreal x : {body.left() + 12, body.right() - 12}) {
+        p.setBrush(QColor(0x22, 0x22, 0x28));
+        p.drawEllipse(QPointF(x, body.bottom() + 3), 4, 4);
+        p.setBrush(QColor(0x9a, 0x9e, 0xaa));
+        p.drawEllipse(QPointF(x, body.bottom() + 3), 1.6, 1.6);
+    }
+}
+
+void paintAudience(QPainter& p, const EditionLook& look)
+{
+    // The front row of the audience: the backs of their heads along the bottom edge,
+    // rimmed by the stage light, never over the step button.
+    QRandomGenerator random(0xA0D1E);
+    const QColor dark = mix(look.deep, look.wall, 0.25);
+    const QColor hair[] = {QColor(0x2a, 0x1a, 0x12), QColor(0x4a, 0x30, 0x1c), QColor(0x1a, 0x1a, 0x20),
+                           QColor(0x6a, 0x4a, 0x2a)};
+    int n = 0;
+    for (qreal x = -10; x < kWidth + 20;) {
+        const qreal w = 30 + 10 * random.generateDouble();
+        const qreal h = 22 + 8 * random.generateDouble();
+        const QPointF head(x + w / 2, kHeight - h + 6 * random.generateDouble() + 2);
+        x += w * (0.82 + 0.2 * random.generateDouble());
+        if (head.x() > kStepButton.left() - 10 && head.x() < kStepButton.right() + 10)
+            continue;
+        QPainterPath shoulders;
+        shoulders.addRoundedRect(QRectF(head.x() - w / 2, head.y() + h * 0.3, w, h), w * 0.4, w * 0.4);
+        p.setPen(QPen(alpha(look.glow, 110), 1.2));
+        p.setBrush(dark);
+        p.drawPath(shoulders);
+        QLinearGradient lit(QPointF(0, head.y() - h * 0.46), QPointF(0, head.y() + h * 0.46));
+        lit.setColorAt(0, mix(hair[n % 4], look.glow, 0.3));
+        lit.setColorAt(0.5, hair[n % 4]);
+        p.setBrush(lit);
+        p.drawEllipse(head, w * 0.3, h * 0.46);
+        ++n;
+    }
+}
+
+// Snow stays off what the board lays over the backdrop: the scoreboard, the lit
+// desks' places (the lit desks have none), the trays and the host.
+QPainterPath snowArea()
+{
+    QPainterPath open;
+    open.addRect(QRectF(0, kTruss + 4, kWidth, kHeight - kTruss - 4));
+    QPainterPath keep;
+    keep.addRoundedRect(kScoreboard.adjusted(-2, -2, 2, 2), 10, 10);
+    keep.addRect(kCabinet);
+    keep.addRect(kLitDesks[0]);
+    keep.addRect(kLitDesks[1]);
+    keep.addRect(kTrays[0].adjusted(-8, -12, 8, 10));
+    keep.addRect(kTrays[1].adjusted(-8, -12, 8, 10));
+    keep.addRect(kHostBox.adjusted(20, 0, -20, 0));
+    return open.subtracted(keep);
+}
+
+void paintPresent(QPainter& p, const QRectF& box, const QColor& paper, const QColor& ribbon)
+{
+    QLinearGradient shade(box.topLeft(), box.topRight());
+    shade.setColorAt(0, paper.lighter(130));
+    shade.setColorAt(1, paper.darker(130));
+    p.setPen(QPen(paper.darker(200), 1));
+    p.setBrush(shade);
+    p.drawRect(box);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ribbon);
+    p.drawRect(QRectF(box.center().x() - 2, box.top(), 4, box.height()));
+    p.drawEllipse(QPointF(box.center().x() - 4, box.top() - 2), 4, 2.6);
+    p.drawEllipse(QPointF(box.center().x() + 4, box.top() - 2), 4, 2.6);
 }
 
 void paintChristmas(QPainter& p, const EditionLook& look)
 {
-    // Garlands swag from the truss between the lamps, lights woven in, a bauble at
-    // each knot that does not hang in front of the scoreboard.
-    const qreal knots[] = {0, 125, 245, 380, 540, 700, 840, kWidth};
-    QList<QPointF> hangs;
+    // Garlands swag from the truss, lights woven in; baubles hang only where they
+    // cover nothing the board shows.
+    const qreal knots[] = {0, 80, 352, 440, 576, 608, 862, kWidth};
     for (std::size_t i = 0; i + 1 < std::size(knots); ++i) {
-        const QPointF from(knots[i], kTruss - 2), to(knots[i + 1], kTruss - 2);
-        const QPainterPath garland = drawGarland(p, from, to, 24, 15, 0xC0FFEEu + quint32(i));
-        drawFairyLights(p, garland, 21, 2.6);
-        if (i > 0 && (from.x() < kScoreboard.left() - 12 || from.x() > kScoreboard.right() + 12))
-            hangs << from;
+        const QPointF from(knots[i], kTruss - 1), to(knots[i + 1], kTruss - 1);
+        const qreal sag = std::min(10.0, (to.x() - from.x()) * 0.05);
+        const QPainterPath garland = drawGarland(p, from, to, sag, 11, 0xC0FFEEu + quint32(i));
+        drawFairyLights(p, garland, 18, 2.2);
     }
-    const QColor baubles[] = {QColor(0xd8, 0x24, 0x2c), look.gold, QColor(0xd8, 0x24, 0x2c), look.accent2};
-    for (qsizetype i = 0; i < hangs.size(); ++i) {
-        const QPointF ball = hangs[i] + QPointF(0, 30 + (i % 2) * 10);
+    const QColor red(0xd8, 0x24, 0x2c);
+    const struct {
+        QPointF at;
+        QColor colour;
+    } baubles[] = {{{22, 44}, red}, {{58, 60}, look.gold}, {{372, 52}, look.accent2}, {{412, 40}, red},
+                   {{592, 46}, look.gold}, {{884, 52}, red}, {{914, 40}, look.accent2}};
+    for (const auto& bauble : baubles) {
         p.setPen(QPen(QColor(0xe8, 0xd9, 0xa0), 1));
-        p.drawLine(hangs[i], ball - QPointF(0, 8));
-        drawBauble(p, ball, 7, baubles[i % 4]);
+        p.drawLine(QPointF(bauble.at.x(), kTruss), bauble.at - QPointF(0, 7));
+        drawBauble(p, bauble.at, 6, bauble.colour);
     }
 
-    // Snow on the scoreboard and a tree in the corner.
-    drawSnowCap(p, kScoreboard.left() + 2, kScoreboard.right() - 2, kScoreboard.top() + 1, 9, 0x5C0Au);
-    drawChristmasTree(p, QRectF(836, 196, 96, 266), look, 0x7EE5u);
+    // Snow on the scoreboard and the stage riser (the cabinet gets its own later).
+    drawSnowCap(p, kScoreboard.left() + 3, kScoreboard.right() - 3, kScoreboard.top() + 1, 7, 0x5C0Au);
+    drawSnowCap(p, 0, kWidth, kHorizon - 3, 4, 0x57A1u);
 
-    // Snow lying on the wall's lit strip and in drifts at the front of the stage.
-    drawSnowCap(p, 0, kWidth, kHorizon - 3, 5, 0x57A1u);
-    drawSnowDrift(p, QRectF(0, 458, 250, 30), 0xD1F7u);
-    drawSnowDrift(p, QRectF(690, 452, 244, 36), 0xD2F7u);
-    // No flakes on the scoreboard's face: the names and scores are read there.
+    // A tree between the wheel and the host, presents at its foot; its shadow on the
+    // floor ends above the lit desks' places.
+    drawChristmasTree(p, QRectF(354, 96, 84, 188), look, 0x7EE5u);
+    paintPresent(p, QRectF(400, 268, 18, 14), QColor(0xd8, 0x24, 0x2c), look.gold);
+    paintPresent(p, QRectF(418, 273, 14, 10), look.accent2, QColor(0xff, 0xff, 0xff));
+
+    // Snow drifts at the ends of the stage, where the board's arrows slide.
+    drawSnowDrift(p, QRectF(-10, 444, 90, 44), 0xD1F7u);
+    drawSnowDrift(p, QRectF(850, 440, 94, 48), 0xD2F7u);
+
     p.save();
-    QPainterPath open;
-    open.addRect(QRectF(0, 0, kWidth, kHeight));
-    QPainterPath board;
-    board.addRoundedRect(kScoreboard, 10, 10);
-    p.setClipPath(open.subtracted(board));
-    drawSnowfall(p, QRectF(0, kTruss + 4, kWidth, kHeight - kTruss - 4), 300, 0xF1A4Eu);
+    p.setClipPath(snowArea());
+    drawSnowfall(p, QRectF(0, kTruss + 4, kWidth, kHeight - kTruss - 4), 260, 0xF1A4Eu);
     p.restore();
 }
 
@@ -183,19 +485,34 @@ QImage paintStudio(const PaintRequest& request)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(request.size.width() / kWidth, request.size.height() / kHeight);
+    const bool christmas = request.flag(QStringLiteral("natale"));
+    const int group = lookGroup(request);
 
     paintWall(p, look);
+    paintPortal(p, look);
+    paintLogo(p, look);
     paintFloor(p, look);
+    paintStageEdge(p, look);
     paintRig(p, look);
-    paintScoreboard(p, look);
-    if (request.flag(QStringLiteral("natale")))
+    paintMedallion(p, look);
+    paintHostSpot(p, look);
+    paintScoreboard(p, look, request.edition);
+    if (christmas)
         paintChristmas(p, look);
+    paintCabinet(p, look);
+    if (christmas)
+        drawSnowCap(p, kCabinet.left() + 3, kCabinet.right() - 3, kCabinet.top() + 1, 7, 0x5C0Bu);
+    for (int i = 0; i < 2; ++i) {
+        paintTray(p, look, request.edition, i);
+        drawDesk(p, kDesks[group - 1][i].topLeft(), request.edition, group, i + 1, false);
+    }
+    paintAudience(p, look);
 
-    // Darker corners keep the eye on the playing area.
+    // Slightly darker far corners keep the eye on the playing area.
     p.setPen(Qt::NoPen);
-    QRadialGradient vignette(QPointF(kWidth / 2, kHeight * 0.55), kWidth * 0.62);
-    vignette.setColorAt(0.7, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 90));
+    QRadialGradient vignette(QPointF(kWidth / 2, kHeight * 0.5), kWidth * 0.62);
+    vignette.setColorAt(0.75, QColor(0, 0, 0, 0));
+    vignette.setColorAt(1, QColor(0, 0, 0, 60));
     p.setBrush(vignette);
     p.drawRect(QRectF(0, 0, kWidth, kHeight));
     return image;
