@@ -4,6 +4,7 @@
 #include "platform/fake_platform.h"
 #include "platform/pictures.h"
 #include "state/context.h"
+#include "testkit/board.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,17 +29,8 @@ struct Mondo {
                    fakes.printer,  fakes.program},
           ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
     {
-        Modulo1& m = ctx.M;
-        m.strPrenota1 = "Z";
-        m.strGira1 = "X";
-        m.strPrenota2 = "N";
-        m.strGira2 = "M";
-        m.strModGioco = "ZOLMER90";
-        m.strNumModGioco = QStringLiteral("1");
-        m.strConduce = "Si";
-        m.strNomeConcorrente[1] = QStringLiteral("ANNA");
-        m.strNomeConcorrente[2] = QStringLiteral("BRUNO");
-        m.bytTipoGioco = 0;
+        testing::statoNuovaPartita(ctx.M);
+        ctx.M.bytTipoGioco = 0;   // no jackpot file: only the board is timed
     }
     FakePlatform fakes;
     Platform platform;

@@ -53,7 +53,12 @@ BoardWorld::BoardWorld()
     for (int d = 1; d <= 4; ++d)
         for (const QString& nome : kImmaginiTabellone)
             touch(QStringLiteral("images%1/%2").arg(d).arg(nome), "x");
-    Modulo1& m = M();
+    statoNuovaPartita(M());
+    M().strFileMontepremi = path("scores1/mtpremi.dat");
+}
+
+void statoNuovaPartita(Modulo1& m)
+{
     m.strPrenota1 = "Z";
     m.strGira1 = "X";
     m.strPrenota2 = "N";
@@ -64,7 +69,6 @@ BoardWorld::BoardWorld()
     m.strNomeConcorrente[1] = QStringLiteral("ANNA");
     m.strNomeConcorrente[2] = QStringLiteral("BRUNO");
     m.bytTipoGioco = 1;
-    m.strFileMontepremi = path("scores1/mtpremi.dat");
 }
 
 frmRuota& BoardWorld::apri()

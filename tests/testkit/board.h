@@ -10,6 +10,10 @@ namespace zolmera::testing {
 // The pictures the board loads, all present in every edition.
 extern const QStringList kImmaginiTabellone;
 
+// The shared state a new-game screen leaves for a single match of ANNA and
+// BRUNO on the default keys, first edition.
+void statoNuovaPartita(Modulo1& m);
+
 // A stand-in challenge: it records how it found the board when it loaded
 // and hands back as it is told.
 class ProvaDiProva final : public Screen {
