@@ -14,3 +14,10 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$ROOT/scripts/lsan.supp" \
     ctest --test-dir "$ROOT/build-sanitize" --output-on-failure -j "$JOBS"
+
+# The readers of files a user can touch, fed random bytes for a bounded time.
+cmake -S "$ROOT/fuzz" -B "$ROOT/build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$ROOT/build-fuzz" -j "$JOBS"
+corpus="$(mktemp -d)"
+"$ROOT/build-fuzz/fuzz_letture" -max_total_time="${ZOLMERA_FUZZ_SECONDS:-30}" -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
+rm -rf "$corpus"

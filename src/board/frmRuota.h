@@ -187,6 +187,8 @@ private:
     QString testoGira_[3];
 
 public:
+    // Hats drawn for each contestant, which is also the index of his next.
+    VbArray<quint8, 1, 2> bytCappelli;
     // Key codes of each contestant's booking and spin keys, upper and lower
     // case; -1 and -2 for the contestant on the mouse.
     int varCodPrenota1 = 0, varCodPrenota1Min = 0, varCodGira1 = 0, varCodGira1Min = 0;

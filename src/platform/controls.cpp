@@ -506,6 +506,14 @@ OptionButton::OptionButton(Container& parent, const QString& name, const QString
         if (on)
             fireClick();
     });
+    // Clicking the option already chosen raises Click too, though nothing
+    // toggles.
+    QObject::connect(button_, &QAbstractButton::pressed, this, [this] { sceltoPrima_ = button_->isChecked(); });
+    QObject::connect(button_, &QAbstractButton::clicked, this, [this] {
+        if (sceltoPrima_)
+            fireClick();
+        sceltoPrima_ = false;
+    });
     setCaption(caption);
 }
 

@@ -204,6 +204,7 @@ private:
     QAbstractButton* button_;
     QString caption_;
     quint32 backColor_ = 0x8000000F;
+    bool sceltoPrima_ = false;
 };
 
 // A list; Click follows every change of ListIndex, by the user or by code.

@@ -302,6 +302,11 @@ bool Form::routeKey(QWidget* receiver, QKeyEvent* e)
         }
     }
 
+    if (e->key() == Qt::Key_F1 && e->modifiers() == Qt::NoModifier) {
+        dispatch([this] { helpRequested(); });
+        return true;
+    }
+
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const bool escape = e->key() == Qt::Key_Escape;
     CommandButton* target = enter ? defaultButton_ : escape ? cancelButton_ : nullptr;

@@ -111,6 +111,8 @@ public:
     virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
     virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
     virtual void Form_Click() {}
+    // F1 that no menu command took: the screen's own help.
+    virtual void helpRequested() {}
 
     // For the platform layer itself.
     void attach(ScreenRegistry* registry) { registry_ = registry; }

@@ -35,8 +35,14 @@ QPixmap FakePictureLoader::load(const QString& path)
     if (!QFileInfo(path).isFile())
         return {};
     QPixmap p(size);
-    p.fill(Qt::darkCyan);
+    p.fill(colourOf(QFileInfo(path).fileName()));
     return p;
+}
+
+QColor FakePictureLoader::colourOf(const QString& fileName)
+{
+    const size_t h = qHash(fileName);
+    return QColor(int(h & 0xFF), int((h >> 8) & 0xFF), int((h >> 16) & 0xFF));
 }
 
 void PictureClip::setPicture(const QPixmap& picture)

@@ -31,10 +31,12 @@ private:
 };
 
 // Test fake: records what was asked; a file that exists gives a plain picture
-// of the chosen size, a missing one a null picture.
+// of the chosen size in a colour of its own name, a missing one a null picture.
 class FakePictureLoader final : public PictureLoader {
 public:
     QPixmap load(const QString& path) override;
+    // The colour of the pictures loaded from files of this name.
+    static QColor colourOf(const QString& fileName);
     QStringList requested;
     QSize size{32, 32};
 };

@@ -99,6 +99,10 @@ std::optional<QString> runDialog(const FileDialogRequest& r, bool save)
         dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.fileName.isEmpty())
         dlg.selectFile(r.fileName);
+    // Before the dialog's own overwrite question, so that it asks about the
+    // name that will really be written.
+    if (!r.defaultSuffix.isEmpty())
+        dlg.setDefaultSuffix(r.defaultSuffix);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().constFirst();

@@ -36,6 +36,8 @@ struct FileDialogRequest {
     QString filter;
     QString fileName;
     int flags = 0;
+    // Added to a typed name that has no extension (empty: nothing is added).
+    QString defaultSuffix;
 };
 inline constexpr int kDlgOverwritePrompt = 0x2;
 inline constexpr int kDlgFileMustExist = 0x1000;

@@ -1,5 +1,7 @@
 #include "shell/frmMenu.h"
 
+#include "competitions/frmNuovo.h"
+
 #include <QFile>
 
 namespace zolmera {
@@ -115,7 +117,8 @@ void frmMenu::caricaImmagine()
 
 void frmMenu::cmdGioca_Click()
 {
-    // The new-game screen is not part of the game yet.
+    hide();
+    ctx.screens.get<frmNuovo>().show();
 }
 
 void frmMenu::riprendiCompetizione(const Riprendi& r)

@@ -12,6 +12,14 @@ public:
     {
     }
 
+    // The topic F1 opens; 0 for none.
+    void setHelpContextId(int topic) { helpContextId_ = topic; }
+    void helpRequested() override
+    {
+        if (helpContextId_ > 0)
+            showHelp(helpContextId_);
+    }
+
     // The screen's world, open to the components that work on it.
     AppContext& ctx;
     Modulo1& M;
@@ -24,6 +32,9 @@ protected:
     }
     // Opens the help at a topic of this screen.
     void showHelp(int topic) { ctx.sys.help.showTopic(ctx.helpFile(), topic); }
+
+private:
+    int helpContextId_ = 0;
 };
 
 }  // namespace zolmera

@@ -1,0 +1,87 @@
+#include "competitions/creazione.h"
+
+#include "platform/recordfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace zolmera {
+
+namespace {
+QByteArray contenuto(const QList<QByteArray>& record)
+{
+    QByteArray out;
+    for (const QByteArray& r : record)
+        out += r.leftJustified(kRecordSlot, '\0', true);
+    return out;
+}
+
+QString temporaneo(const QString& percorso) { return percorso + QStringLiteral(".nuovo"); }
+QString vecchio(const QString& percorso) { return percorso + QStringLiteral(".vecchio"); }
+}  // namespace
+
+bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore)
+{
+    auto fallisce = [&](const QString& motivo) {
+        for (const FileNuovo& f : files)
+            QFile::remove(temporaneo(f.percorso));
+        if (errore)
+            *errore = motivo;
+        return false;
+    };
+
+    // First every file beside its place, whole and flushed...
+    for (const FileNuovo& f : files) {
+        for (const QByteArray& r : f.record)
+            if (r.size() > kRecordSlot)
+                return fallisce(QStringLiteral("un record di %1 non entra nel suo spazio").arg(f.percorso));
+        QFile t(temporaneo(f.percorso));
+        if (!t.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fallisce(QStringLiteral("impossibile scrivere %1: %2").arg(f.percorso, t.errorString()));
+        const QByteArray dati = contenuto(f.record);
+        if (t.write(dati) != dati.size() || !t.flush()) {
+            const QString motivo = t.errorString();
+            t.close();
+            return fallisce(QStringLiteral("impossibile scrivere %1: %2").arg(f.percorso, motivo));
+        }
+        t.close();
+        if (t.error() != QFileDevice::NoError)
+            return fallisce(QStringLiteral("impossibile scrivere %1: %2").arg(f.percorso, t.errorString()));
+    }
+
+    // ...then each moved into place; a file it replaces is kept aside until
+    // every move has succeeded, so a failure puts everything back.
+    struct Fatto {
+        QString percorso;
+        bool conVecchio;
+    };
+    QList<Fatto> fatti;
+    auto annulla = [&](const QString& motivo) {
+        for (auto it = fatti.crbegin(); it != fatti.crend(); ++it) {
+            QFile::remove(it->percorso);
+            if (it->conVecchio)
+                std::rename(QFile::encodeName(vecchio(it->percorso)).constData(), QFile::encodeName(it->percorso).constData());
+        }
+        return fallisce(motivo);
+    };
+    for (const FileNuovo& f : files) {
+        const QByteArray destinazione = QFile::encodeName(f.percorso);
+        const bool esisteva = QFileInfo::exists(f.percorso);
+        if (esisteva && std::rename(destinazione.constData(), QFile::encodeName(vecchio(f.percorso)).constData()) != 0)
+            return annulla(QStringLiteral("impossibile sostituire %1").arg(f.percorso));
+        if (std::rename(QFile::encodeName(temporaneo(f.percorso)).constData(), destinazione.constData()) != 0) {
+            if (esisteva)
+                std::rename(QFile::encodeName(vecchio(f.percorso)).constData(), destinazione.constData());
+            return annulla(QStringLiteral("impossibile creare %1").arg(f.percorso));
+        }
+        fatti << Fatto{f.percorso, esisteva};
+    }
+    for (const Fatto& f : fatti)
+        if (f.conVecchio)
+            QFile::remove(vecchio(f.percorso));
+    return true;
+}
+
+}  // namespace zolmera

@@ -1,0 +1,19 @@
+#pragma once
+// Writing the files of a new competition all together: either every file is
+// in place, or none is.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace zolmera {
+
+struct FileNuovo {
+    QString percorso;
+    QList<QByteArray> record;   // slot 1 upwards
+};
+
+// False, with a reason, when any file could not be written; then no file of
+// the list is left behind, and files that were there before are untouched.
+bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore);
+
+}  // namespace zolmera

@@ -1,0 +1,364 @@
+// The new-game screen: names, game types, the competition's files and the
+// routes out of it.
+#include "competitions/frmNuovo.h"
+#include "competitions/voci.h"
+#include "platform/recordfile.h"
+#include "shell/frmMenu.h"
+#include "testkit/board.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+using namespace zolmera;
+using namespace zolmera::testing;
+
+namespace {
+QByteArray le16(qint16 v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF)); }
+QByteArray le32(qint32 v)
+{
+    QByteArray b;
+    for (int i = 0; i < 4; ++i)
+        b += char((quint32(v) >> (8 * i)) & 0xFF);
+    return b;
+}
+QByteArray slot(const QByteArray& record) { return record + QByteArray(128 - record.size(), '\0'); }
+QByteArray leggi(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+struct NuovoWorld : BoardWorld {
+    NuovoWorld()
+    {
+        loop().setToday(QDate(2026, 12, 10));
+        touch("scores1/mtpremi.dat", recordMontepremi(7, 0, 1500));
+    }
+    // As a player gets there: the start screen, then "Nuova partita".
+    frmNuovo& apri()
+    {
+        frmMenu* menu = nullptr;
+        run([&] {
+            menu = &ctx->screens.get<frmMenu>();
+            menu->show();
+        });
+        click(menu->cmdGioca);
+        return *nuovo();
+    }
+    frmNuovo* nuovo() { return ctx->screens.find<frmNuovo>(); }
+    void nomi(frmNuovo& n, const QStringList& nomi)
+    {
+        TextBox* caselle[] = {&n.txtGiocatore1, &n.txtGiocatore2, &n.txtGiocatore3, &n.txtGiocatore4};
+        for (int i = 0; i < nomi.size(); ++i)
+            caselle[i]->setText(nomi[i]);
+    }
+    QStringList salvati() const { return QDir(path("saved1")).entryList(QDir::Files); }
+};
+}  // namespace
+
+class TestNuovo : public QObject {
+    Q_OBJECT
+private slots:
+    void wrongNamesAreRefusedAndNothingIsWritten_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QStringList>("nomi");
+        QTest::addColumn<QString>("messaggio");
+        const QString diversi = QStringLiteral("I nomi dei giocatori devono essere diversi!");
+        const QString tutti = QStringLiteral("Devi inserire tutti i nomi dei giocatori!");
+        QTest::newRow("blanks and case") << 0 << QStringList{" rossi ", "Rossi"} << diversi;
+        QTest::newRow("an empty name") << 0 << QStringList{"", "BIANCHI"} << tutti;
+        QTest::newRow("tournament A B A C") << 1 << QStringList{"A", "B", "A", "C"} << diversi;
+        QTest::newRow("tournament with a blank box") << 1 << QStringList{"A", "B", "   ", "C"} << tutti;
+        QTest::newRow("season") << 2 << QStringList{"anna", "ANNA"} << diversi;
+        QTest::newRow("cut at eleven") << 0 << QStringList{"Mariagrazia1", "MARIAGRAZIA2"} << diversi;
+    }
+    void wrongNamesAreRefusedAndNothingIsWritten()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QStringList, nomi);
+        QFETCH(QString, messaggio);
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[tipo]);
+        w.nomi(n, nomi);
+        w.click(n.cmdCrea);
+        QCOMPARE(w.fakes.messages.asked.size(), 1);
+        QCOMPARE(w.fakes.messages.asked[0].prompt, messaggio);
+        QCOMPARE(w.fakes.messages.asked[0].title, QStringLiteral("ATTENZIONE!"));
+        QCOMPARE(w.fakes.messages.asked[0].flags, mb::OKOnly | mb::Exclamation);
+        QVERIFY(w.fakes.fileDialogs.asked.isEmpty());
+        QVERIFY(w.salvati().isEmpty());
+        QVERIFY(n.visible());
+        QCOMPARE(n.window()->focusWidget(), n.txtGiocatore1.widget());
+    }
+
+    void aSingleMatchFromTheStartScreen()
+    {
+        NuovoWorld w;
+        w.touch("sounds1/BRUNO NERI.wav", "RIFF");
+        frmMenu* menu = nullptr;
+        w.run([&] {
+            menu = &w.ctx->screens.get<frmMenu>();
+            menu->show();
+        });
+        w.click(menu->cmdGioca);
+        QVERIFY(!menu->visible());
+        frmNuovo* n = w.nuovo();
+        QVERIFY(n && n->visible());
+        QCOMPARE(n->lblData.caption(), QStringLiteral("Oggi è giovedì 10 dicembre 2026"));
+        w.nomi(*n, {"Anna", "bruno neri"});
+        w.click(n->cmdCrea);
+
+        QVERIFY(!w.ctx->screens.find<frmNuovo>());
+        frmRuota* R = w.ctx->screens.find<frmRuota>();
+        QVERIFY(R && R->visible());
+        QCOMPARE(int(w.M().bytTipoGioco), 1);
+        QCOMPARE(w.M().strNomeConcorrente[1].str(), QStringLiteral("ANNA       "));
+        QCOMPARE(R->lblConc2.caption(), QStringLiteral("BRUNO NERI "));
+        QCOMPARE(w.M().lngMontepremi, 1500);
+        QCOMPARE(w.M().strFileMontepremi, w.path("scores1/mtpremi.dat"));
+        QCOMPARE(w.M().strFilePunteggi, w.path("scores1/score001.dat"));
+        QCOMPARE(w.M().strVoceConcorrente[1], w.path("sounds1/concorrente1.wav"));
+        QCOMPARE(w.M().strVoceConcorrente[2], w.path("sounds1/BRUNO NERI.wav"));
+        QVERIFY(w.salvati().isEmpty());
+        QVERIFY(!menu->visible());
+    }
+
+    void aNewSeasonWritesItsFilesByteForByte()
+    {
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[2]);
+        w.nomi(n, {"Anna", "Bruno"});
+        n.cboSPartite.setListIndex(6);   // "300 (10 mesi)"
+        w.fakes.fileDialogs.setNextFileName(w.path("saved1/Estate.003"));
+        w.click(n.cmdCrea);
+
+        const FileDialogRequest& r = w.fakes.fileDialogs.asked.value(0).request;
+        QVERIFY(w.fakes.fileDialogs.asked.value(0).save);
+        QCOMPARE(r.title, QStringLiteral("Nuova stagione"));
+        QCOMPARE(r.initialDir, w.path("saved1") + "/");
+        QCOMPARE(r.filter, QStringLiteral("File di stagione (*.003)|*.003"));
+        QCOMPARE(r.flags, 0x2);
+
+        const QByteArray vuoto30 = QByteArray(30, 'n');
+        QCOMPARE(leggi(w.path("saved1/Estate.003")),
+                 slot("ANNA       " + le16(0) + vuoto30 + le32(0)) + slot("BRUNO      " + le16(0) + vuoto30 + le32(0)));
+        QByteArray ranking;
+        for (int i = 0; i < 6; ++i) {
+            double giorno = 38078.0;
+            QByteArray data(8, '\0');
+            std::memcpy(data.data(), &giorno, 8);
+            ranking += slot("season 2004" + data + QByteArray(10, '\0'));
+        }
+        QCOMPARE(leggi(w.path("saved1/Estate.d03")), ranking);
+        QCOMPARE(leggi(w.path("saved1/Estate.m03")), slot(le16(0) + le16(300) + le32(1000)));
+        QCOMPARE(w.salvati().size(), 3);
+
+        QCOMPARE(int(w.M().bytTipoGioco), 3);
+        QCOMPARE(w.M().strFileStagione, w.path("saved1/Estate.003"));
+        QCOMPARE(w.M().strFileClassifica, w.path("saved1/Estate.d03"));
+        QCOMPARE(w.M().strFileMontepremi, w.path("saved1/Estate.m03"));
+        QCOMPARE(w.M().strFilePunteggi, w.path("scores1/score003.dat"));
+        QCOMPARE(w.M().strVoceConcorrente[2], w.path("sounds1/concorrente2.wav"));
+        QVERIFY(!w.ctx->screens.find<frmNuovo>());
+    }
+
+    void aNewTournamentWritesItsFilesByteForByte()
+    {
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[1]);
+        w.nomi(n, {"uno", "due", "tre", "quattro"});
+        w.fakes.fileDialogs.setNextFileName(w.path("saved1/Coppa.002"));
+        w.click(n.cmdCrea);
+        QCOMPARE(w.fakes.fileDialogs.asked.value(0).request.title, QStringLiteral("Nuovo campionato"));
+
+        QByteArray giocatori;
+        for (const char* nome : {"UNO        ", "DUE        ", "TRE        ", "QUATTRO    "})
+            giocatori += slot(QByteArray(nome) + le16(0) + "nnnnnn" + le32(0));
+        QCOMPARE(leggi(w.path("saved1/Coppa.002")), giocatori);
+        const char* P[] = {"", "UNO        ", "DUE        ", "TRE        ", "QUATTRO    "};
+        const int incontri[6][4] = {{3, 1, 4, 2}, {1, 4, 2, 3}, {4, 3, 2, 1}, {1, 3, 2, 4}, {4, 1, 3, 2}, {3, 4, 1, 2}};
+        QByteArray giornate;
+        for (const auto& g : incontri)
+            giornate += slot(QByteArray(P[g[0]]) + P[g[1]] + "da disputare     " + P[g[2]] + P[g[3]] + "da disputare     ");
+        QCOMPARE(leggi(w.path("saved1/Coppa.d02")), giornate);
+        QCOMPARE(leggi(w.path("saved1/Coppa.m02")), slot(le16(0) + le16(12) + le32(1000)));
+        QCOMPARE(int(w.M().bytTipoGioco), 2);
+        QCOMPARE(w.M().strFileGiornate, w.path("saved1/Coppa.d02"));
+        QCOMPARE(w.M().strFilePunteggi, w.path("scores1/score002.dat"));
+        // The tournament leaves the shared names and voices to its own screen.
+        QVERIFY(w.M().strVoceConcorrente[1].isEmpty());
+    }
+
+    void aNameTypedWithoutItsExtensionGetsIt()
+    {
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[2]);
+        w.nomi(n, {"Anna", "Bruno"});
+        w.fakes.fileDialogs.setNextFileName(w.path("saved1/Inverno"));
+        w.click(n.cmdCrea);
+        QCOMPARE(w.fakes.fileDialogs.asked.value(0).request.defaultSuffix, QStringLiteral("003"));
+        QCOMPARE(w.salvati(), (QStringList{"Inverno.003", "Inverno.d03", "Inverno.m03"}));
+        QCOMPARE(w.M().strFileClassifica, w.path("saved1/Inverno.d03"));
+    }
+
+    void aCancelledDialogChangesNothing()
+    {
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[1]);
+        w.nomi(n, {"A", "B", "C", "D"});
+        w.fakes.fileDialogs.setNextCancel();
+        w.click(n.cmdCrea);
+        QVERIFY(n.visible());
+        QCOMPARE(n.txtGiocatore4.text(), QStringLiteral("D"));
+        QVERIFY(w.salvati().isEmpty());
+        QVERIFY(w.M().strFileCampionato.isEmpty());
+    }
+
+    void aCreationThatFailsLeavesNoHalfMadeCompetition_data()
+    {
+        QTest::addColumn<QString>("scelto");
+        QTest::addColumn<QString>("ostacolo");   // a folder where a file must go
+        QTest::addColumn<bool>("precedente");    // a competition of that name was there
+        QTest::newRow("no such folder") << "saved1/manca/Estate.003" << "" << false;
+        QTest::newRow("fails writing the ranking")
+            << "saved1/Estate.003" << "saved1/Estate.d03.nuovo" << false;
+        QTest::newRow("fails replacing the old jackpot, after two files are in place")
+            << "saved1/Estate.003" << "saved1/Estate.m03.vecchio" << true;
+    }
+    void aCreationThatFailsLeavesNoHalfMadeCompetition()
+    {
+        QFETCH(QString, scelto);
+        QFETCH(QString, ostacolo);
+        QFETCH(bool, precedente);
+        NuovoWorld w;
+        if (!ostacolo.isEmpty())
+            QDir().mkpath(w.path(ostacolo));
+        if (precedente) {
+            w.touch("saved1/Estate.003", "vecchia stagione");
+            w.touch("saved1/Estate.m03", "vecchio montepremi");
+        }
+        const QStringList prima = w.salvati();
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[2]);
+        w.nomi(n, {"Anna", "Bruno"});
+        w.fakes.fileDialogs.setNextFileName(w.path(scelto));
+        w.click(n.cmdCrea);
+        QCOMPARE(w.fakes.messages.asked.size(), 1);
+        QCOMPARE(w.fakes.messages.asked[0].title, QStringLiteral("ATTENZIONE!"));
+        QCOMPARE(w.salvati(), prima);
+        if (precedente) {
+            QCOMPARE(leggi(w.path("saved1/Estate.003")), QByteArray("vecchia stagione"));
+            QCOMPARE(leggi(w.path("saved1/Estate.m03")), QByteArray("vecchio montepremi"));
+        }
+        QVERIFY(!QFileInfo::exists(w.path("saved1/manca")));
+        QVERIFY(w.M().strFileStagione.isEmpty());
+        QVERIFY(n.visible());
+    }
+
+    void choosingATypeShowsItsBoxesAndEmptiesThem_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("etichetta4");
+        QTest::addColumn<QList<bool>>("visibili");   // lbl3, lbl4, txt3, txt4, cbo, data
+        QTest::newRow("single") << 0 << "Nome Giocatore 4" << QList<bool>{false, false, false, false, false, true};
+        QTest::newRow("tournament") << 1 << "Nome Giocatore 4" << QList<bool>{true, true, true, true, false, false};
+        QTest::newRow("season") << 2 << "Numero partite" << QList<bool>{false, true, false, false, true, false};
+    }
+    void choosingATypeShowsItsBoxesAndEmptiesThem()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QString, etichetta4);
+        QFETCH(QList<bool>, visibili);
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        QVERIFY(n.optTipo[0].value());
+        QCOMPARE(n.cboSPartite.listIndex(), 0);
+        n.cboSPartite.setListIndex(3);
+        w.nomi(n, {"Anna", "Bruno"});
+        w.click(n.optTipo[tipo]);
+        QVERIFY(n.txtGiocatore1.text().isEmpty() && n.txtGiocatore2.text().isEmpty());
+        QCOMPARE(n.lblGiocatore4.caption(), etichetta4);
+        QCOMPARE((QList<bool>{n.lblGiocatore3.visible(), n.lblGiocatore4.visible(), n.txtGiocatore3.visible(),
+                              n.txtGiocatore4.visible(), n.cboSPartite.visible(), n.lblData.visible()}),
+                 visibili);
+        QCOMPARE(n.cboSPartite.listIndex(), 3);   // the length last chosen stays
+        QCOMPARE(n.txtGiocatore1.maxLength(), 11);
+    }
+
+    void helpByGameTypeAndF1()
+    {
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        for (int t = 0; t < 3; ++t) {
+            w.click(n.optTipo[t]);
+            n.Guida.click();
+        }
+        w.keyClick(n, Qt::Key_F1);
+        QCOMPARE(w.fakes.help.topics, (QList<int>{12, 13, 40, 13}));
+    }
+
+    void abandoningAsksAndEmptiesThePaths()
+    {
+        NuovoWorld w;
+        w.M().strFileStagione = "vecchia.003";
+        w.M().strFilePunteggi = "score001.dat";
+        frmNuovo& n = w.apri();
+        w.nomi(n, {"Anna"});
+        w.fakes.messages.setNextAnswer(mb::No);
+        n.window()->close();
+        w.settle();
+        QVERIFY(n.visible());
+        QCOMPARE(n.txtGiocatore1.text(), QStringLiteral("Anna"));
+        QCOMPARE(w.fakes.messages.asked[0].prompt, QStringLiteral("Vuoi abbandonare la creazione partita?"));
+        QCOMPARE(w.fakes.messages.asked[0].flags, mb::YesNo | mb::Exclamation | mb::DefaultButton2);
+
+        w.fakes.messages.setNextAnswer(mb::Yes);
+        n.Esci.click();
+        w.settle();
+        QVERIFY(!w.ctx->screens.find<frmNuovo>());
+        QVERIFY(w.M().strFileStagione.isEmpty() && w.M().strFilePunteggi.isEmpty());
+        QVERIFY(!w.M().intEsci);
+        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
+    }
+
+    void voicesFallBackToTheSeatsGenericVoice_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("file");    // created in the sound folder when not empty
+        QTest::addColumn<QString>("voce");    // relative to the program's folder
+        QTest::newRow("own voice") << "GIULIA" << "sounds1/GIULIA.wav" << "sounds1/GIULIA.wav";
+        QTest::newRow("two words") << "ANNA MARIA" << "sounds1/ANNA MARIA.wav" << "sounds1/ANNA MARIA.wav";
+        QTest::newRow("missing") << "OTTAVIO" << "" << "sounds1/concorrente1.wav";
+        QTest::newRow("a path out of the folder") << "../PIPPO" << "PIPPO.wav" << "sounds1/concorrente1.wav";
+        QTest::newRow("a wildcard") << "GIU*" << "sounds1/GIU*.wav" << "sounds1/concorrente1.wav";
+        QTest::newRow("a drive letter") << "C:PIPPO" << "sounds1/C:PIPPO.wav" << "sounds1/concorrente1.wav";
+    }
+    void voicesFallBackToTheSeatsGenericVoice()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, file);
+        QFETCH(QString, voce);
+        TestWorld w;
+        w.makeEditionFolders();
+        w.M().strNumModGioco = QStringLiteral("1");
+        if (!file.isEmpty())
+            w.touch(file, "RIFF");
+        w.M().strNomeConcorrente[1] = nome;
+        w.M().strNomeConcorrente[2] = QStringLiteral("NESSUNO");
+        ImpostaVociConcorrenti(*w.ctx);
+        QCOMPARE(w.M().strVoceConcorrente[1], w.path(voce));
+        QCOMPARE(w.M().strVoceConcorrente[2], w.path("sounds1/concorrente2.wav"));
+    }
+};
+
+ZOLMERA_TEST_MAIN(TestNuovo)
+#include "tst_frmNuovo.moc"
