@@ -2,6 +2,7 @@
 // fresh installation supplies.
 #include "competitions/archivi.h"
 #include "platform/recordfile.h"
+#include "testkit/bytes.h"
 #include "testkit/world.h"
 
 #include <QFile>
@@ -10,23 +11,6 @@
 
 using namespace zolmera;
 using namespace zolmera::testing;
-
-namespace {
-QByteArray le16(qint16 v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF)); }
-QByteArray le32(qint32 v)
-{
-    QByteArray b;
-    for (int i = 0; i < 4; ++i)
-        b += char((quint32(v) >> (8 * i)) & 0xFF);
-    return b;
-}
-QByteArray doppio(double d)
-{
-    QByteArray b(8, '\0');
-    std::memcpy(b.data(), &d, 8);
-    return b;
-}
-}  // namespace
 
 class TestArchivi : public QObject {
     Q_OBJECT

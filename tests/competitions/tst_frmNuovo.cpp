@@ -5,6 +5,7 @@
 #include "platform/recordfile.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"
+#include "testkit/bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,15 +17,6 @@ using namespace zolmera;
 using namespace zolmera::testing;
 
 namespace {
-QByteArray le16(qint16 v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF)); }
-QByteArray le32(qint32 v)
-{
-    QByteArray b;
-    for (int i = 0; i < 4; ++i)
-        b += char((quint32(v) >> (8 * i)) & 0xFF);
-    return b;
-}
-QByteArray slot(const QByteArray& record) { return record + QByteArray(128 - record.size(), '\0'); }
 QByteArray leggi(const QString& path)
 {
     QFile f(path);
@@ -150,10 +142,7 @@ private slots:
                  slot("ANNA       " + le16(0) + vuoto30 + le32(0)) + slot("BRUNO      " + le16(0) + vuoto30 + le32(0)));
         QByteArray ranking;
         for (int i = 0; i < 6; ++i) {
-            double giorno = 38078.0;
-            QByteArray data(8, '\0');
-            std::memcpy(data.data(), &giorno, 8);
-            ranking += slot("season 2004" + data + QByteArray(10, '\0'));
+            ranking += slot("season 2004" + doppio(38078.0) + QByteArray(10, '\0'));
         }
         QCOMPARE(leggi(w.path("saved1/Estate.d03")), ranking);
         QCOMPARE(leggi(w.path("saved1/Estate.m03")), slot(le16(0) + le16(300) + le32(1000)));
