@@ -247,6 +247,8 @@ void frmRuota::disponi()
 void frmRuota::collega()
 {
     cmdFine.Click = [this] { turni.cmdFine_Click(); };
+    for (int i = 0; i <= 2; ++i)
+        txtOpzione[i].Click = [this, i] { prenotazione.txtOpzione_Click(i); };
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
     cmdJMenu.Click = [this] { cmdJMenu_Click(); };

@@ -149,9 +149,6 @@ public:
 
     // The course rows of a contestant, in the order of the strip's cells.
     std::array<ControlArray<Image>*, 5> righePortate(int concorrente);
-    // The board's own paths.
-    QString immagine(const QString& nome) const { return ctx.editionFile(QStringLiteral("images"), nome); }
-    QString suono(const QString& nome) const { return ctx.editionFile(QStringLiteral("sounds"), nome); }
     QPixmap caricaImmagine(const QString& nome) { return ctx.sys.pictures.load(immagine(nome)); }
 
     void Form_Load() override;

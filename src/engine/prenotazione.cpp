@@ -20,4 +20,11 @@ void Prenotazione::RiattivaTabellone()
     // the booking is not part of the game yet.
 }
 
+void Prenotazione::txtOpzione_Click(int index)
+{
+    const QString testo = R.txtOpzione[index].text();
+    if (testo != QString(32, QLatin1Char(' ')))
+        R.txtRisposta.setText(testo);
+}
+
 }  // namespace zolmera

@@ -22,6 +22,9 @@ public:
     // Every activation of the board: after its first display, after a
     // challenge has handed back, after a side screen has closed.
     void RiattivaTabellone();
+    // Clicking an option puts it in the answer box, unless it is a blank
+    // option of 32 blanks.
+    void txtOpzione_Click(int index);
 
 private:
     frmRuota& R;

@@ -46,7 +46,9 @@ void Application::installFontSubstitutes()
     QFont::insertSubstitutions("Book Antiqua", serif);
     QFont::insertSubstitutions("Staccato555 BT", casual);
     QFont::insertSubstitutions("Texas LED", {"DejaVu Sans Mono"});
-    QFont::insertSubstitutions("Webdings", symbols);
+    // Webdings' letters are shown as the pictures they stand for, which the
+    // colour emoji font draws best.
+    QFont::insertSubstitutions("Webdings", {"Noto Color Emoji", "DejaVu Sans"});
     QFont::insertSubstitutions("Wingdings 3", symbols);
 }
 

@@ -201,6 +201,9 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
     if (multiLine) {
         memo_ = static_cast<QPlainTextEdit*>(widget());
         memo_->setTabChangesFocus(true);
+        // A row of pictograms has no spaces to wrap at.
+        memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        setScrollBars(0);
         watch(memo_->viewport());
         QObject::connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
             if (maxLength_ > 0 && memo_->toPlainText().size() > maxLength_ && !settingText_) {
@@ -209,24 +212,62 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
                 memo_->moveCursor(QTextCursor::End);
                 settingText_ = false;
             }
+            if (!isSymbolFont(fontName()))
+                testo_ = memo_->toPlainText();
             fire([this] { if (Change) Change(); });
         });
     } else {
         edit_ = static_cast<QLineEdit*>(widget());
-        QObject::connect(edit_, &QLineEdit::textChanged, this, [this] { fire([this] { if (Change) Change(); }); });
+        QObject::connect(edit_, &QLineEdit::textChanged, this, [this] {
+            if (!isSymbolFont(fontName()))
+                testo_ = edit_->text();
+            fire([this] { if (Change) Change(); });
+        });
     }
     restyle();
 }
 
-QString TextBox::text() const { return edit_ ? edit_->text() : memo_->toPlainText(); }
+void TextBox::setScrollBars(int which)
+{
+    if (!memo_)
+        return;
+    memo_->setHorizontalScrollBarPolicy((which & 1) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    memo_->setVerticalScrollBarPolicy((which & 2) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+QString TextBox::text() const
+{
+    if (isSymbolFont(fontName()))
+        return testo_;
+    return edit_ ? edit_->text() : memo_->toPlainText();
+}
 
 void TextBox::setText(const QString& text)
 {
-    const QString t = maxLength_ > 0 && !edit_ ? text.left(maxLength_) : text;
+    testo_ = maxLength_ > 0 ? text.left(maxLength_) : text;
+    const QString t = mostrato(testo_);
     if (edit_)
         edit_->setText(t);
     else
         memo_->setPlainText(t);
+}
+
+QString TextBox::mostrato(const QString& testo) const { return symbolText(fontName(), testo); }
+
+void TextBox::applyFont(double scale)
+{
+    const bool prima = edit_ || memo_ ? isSymbolFont(widget()->font().family()) : false;
+    Control::applyFont(scale);
+    // Changing to or from a symbol font changes what the box shows.
+    if ((edit_ || memo_) && (prima || isSymbolFont(fontName()))) {
+        settingText_ = true;
+        const QString t = mostrato(testo_);
+        if (edit_)
+            edit_->setText(t);
+        else
+            memo_->setPlainText(t);
+        settingText_ = false;
+    }
 }
 
 void TextBox::setMaxLength(int chars)

@@ -90,11 +90,18 @@ public:
     int selLength() const;
     void setSelLength(int len);
     bool multiLine() const { return edit_ == nullptr; }
+    // 0 none (the default), 1 horizontal, 2 vertical, 3 both; multi-line boxes only.
+    void setScrollBars(int which);
 
     std::function<void()> Change;
 
 private:
     void restyle();
+    void applyFont(double scale) override;
+    // In a symbol font the box shows the pictures its characters stand for,
+    // while its Text stays the characters themselves.
+    QString mostrato(const QString& testo) const;
+    QString testo_;
     QLineEdit* edit_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
     int maxLength_ = 0;

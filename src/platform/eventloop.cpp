@@ -47,8 +47,11 @@ void EventLoop::flushGraveyard()
     while (!graveyard_.empty()) {
         std::vector<std::unique_ptr<QObject>> dead;
         dead.swap(graveyard_);
-        dead.clear();
+        for (auto& object : dead)
+            destroy(std::move(object));
     }
 }
+
+void EventLoop::destroy(std::unique_ptr<QObject> object) { object.reset(); }
 
 }  // namespace zolmera

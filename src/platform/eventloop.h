@@ -63,6 +63,9 @@ protected:
     // For the loops' destructors: what is still waiting to be destroyed goes
     // while the loop can still cancel its timers and players.
     void flushGraveyard();
+    // How an object whose time has come is destroyed: at once by default.
+    virtual void destroy(std::unique_ptr<QObject> object);
+    bool finalFlush_ = false;
 
 private:
 

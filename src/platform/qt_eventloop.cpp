@@ -12,9 +12,20 @@ QtEventLoop::QtEventLoop() { clock_.start(); }
 
 QtEventLoop::~QtEventLoop()
 {
+    finalFlush_ = true;
     flushGraveyard();
     for (QTimer* t : std::as_const(timers_))
         delete t;
+}
+
+void QtEventLoop::destroy(std::unique_ptr<QObject> object)
+{
+    // Qt may still be delivering the event whose handler closed the window
+    // (a click, a key): let Qt's own loop delete it once that is over.
+    if (finalFlush_)
+        object.reset();
+    else
+        object.release()->deleteLater();
 }
 
 double QtEventLoop::now() const { return double(clock_.nsecsElapsed()) / 1e9; }

@@ -22,6 +22,9 @@ public:
     void post(std::function<void()> fn) override;
     void yieldUntil(double deadline) override;
 
+protected:
+    void destroy(std::unique_ptr<QObject> object) override;
+
 private:
     QTimer* makeTimer(int ms, bool single);
 

@@ -20,6 +20,17 @@ public:
             showHelp(helpContextId_);
     }
 
+    // A numbered variant of a sound: the stem and a number drawn from 1 to
+    // quante after reseeding ("nullo" and 3 give "nullo1.wav" to "nullo3.wav").
+    QString nomeVariante(const QString& radice, int quante)
+    {
+        ctx.sys.random.randomize();
+        return radice + QString::number(ctx.sys.random.draw(quante)) + QStringLiteral(".wav");
+    }
+    // Files of the edition's sound and picture folders.
+    QString suono(const QString& nome) const { return ctx.editionFile(QStringLiteral("sounds"), nome); }
+    QString immagine(const QString& nome) const { return ctx.editionFile(QStringLiteral("images"), nome); }
+
     // The screen's world, open to the components that work on it.
     AppContext& ctx;
     Modulo1& M;

@@ -258,15 +258,15 @@ private slots:
     {
         BoardWorld w;
         frmRuota& R = w.apri();
-        w.fakes.random.pushDraw(3, 20);
+        w.fakes.random.pushDraw(4, 20);
         w.passo();
-        using Morra = frmSegnaposto<TipoSegnaposto::Prova, 3>;
-        Morra* p = w.ctx->screens.find<Morra>();
+        using Cassaforte = frmSegnaposto<TipoSegnaposto::Prova, 4>;
+        Cassaforte* p = w.ctx->screens.find<Cassaforte>();
         QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("MORRA CINESE"));
+        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("LA CASSAFORTE"));
         QCOMPARE(p->lblAvviso.caption(), QStringLiteral("Prova non ancora disponibile"));
         w.click(p->cmdEsegui);
-        QVERIFY(!w.ctx->screens.find<Morra>());
+        QVERIFY(!w.ctx->screens.find<Cassaforte>());
         QVERIFY(R.enabled() && R.cmdFine.visible());
         QCOMPARE(R.cmdFine.caption(), QStringLiteral("Inizia prova  2"));
     }

@@ -63,6 +63,14 @@ void statoNuovaPartita(Modulo1& m)
     m.strGira1 = "X";
     m.strPrenota2 = "N";
     m.strGira2 = "M";
+    m.strSu1 = "W";
+    m.strGiu1 = "S";
+    m.strSx1 = "A";
+    m.strDx1 = "D";
+    m.strSu2 = "I";
+    m.strGiu2 = "K";
+    m.strSx2 = "J";
+    m.strDx2 = "L";
     m.strModGioco = "ZOLMER90";
     m.strNumModGioco = QStringLiteral("1");
     m.strConduce = "Si";

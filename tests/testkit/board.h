@@ -11,7 +11,7 @@ namespace zolmera::testing {
 extern const QStringList kImmaginiTabellone;
 
 // The shared state a new-game screen leaves for a single match of ANNA and
-// BRUNO on the default keys, first edition.
+// BRUNO on the default keys (Z X, N M, W S A D, I K J L), first edition.
 void statoNuovaPartita(Modulo1& m);
 
 // A stand-in challenge: it records how it found the board when it loaded

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace zolmera::testing {
@@ -61,17 +62,26 @@ QWidget* keyTarget(Form& form)
     return focus ? focus : form.window();
 }
 
-void sendKey(QEvent::Type type, Form& form, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods, bool repeat)
+void sendKey(QEvent::Type type, QWidget* target, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods, bool repeat)
 {
     QKeyEvent e(type, key, mods, text, repeat);
-    QCoreApplication::instance()->notify(keyTarget(form), &e);
+    QCoreApplication::instance()->notify(target, &e);
+}
+
+void sendKey(QEvent::Type type, Form& form, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods, bool repeat)
+{
+    sendKey(type, keyTarget(form), key, text, mods, repeat);
 }
 }  // namespace
 
 void TestWorld::keyClick(Form& form, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods)
 {
-    sendKey(QEvent::KeyPress, form, key, text, mods, false);
-    sendKey(QEvent::KeyRelease, form, key, text, mods, false);
+    // The press may close the window (Enter on its button): the release then
+    // has nowhere to go.
+    QPointer<QWidget> target = keyTarget(form);
+    sendKey(QEvent::KeyPress, target, key, text, mods, false);
+    if (target)
+        sendKey(QEvent::KeyRelease, target, key, text, mods, false);
     settle();
 }
 

@@ -1,0 +1,52 @@
+#include "challenges/base/breve.h"
+
+#include "board/operazioni.h"
+
+namespace zolmera {
+
+ProvaBreve::ProvaBreve(AppContext& context, int k, const QString& titolo, int lettura, const QString& domandaScritta,
+                       const QString& fileDomanda, int larghezza, int altezza)
+    : FinestraProva(context, QStringLiteral("frmProvina%1").arg(k), titolo, 33, larghezza, altezza),
+      tmrSecondi(*this, QStringLiteral("tmrSecondi"), lettura, false), domandaScritta_(domandaScritta),
+      fileDomanda_(fileDomanda)
+{
+    cmdEsegui.setCaption(QStringLiteral("Inizia la prova"));
+    cmdEsegui.setToolTipText(QStringLiteral("PREMI QUI per continuare"));
+    txtDomanda.setLocked(true);
+    tmrSecondi.Tick = [this] { tmrSecondi_Timer(); };
+}
+
+void ProvaBreve::Form_Load()
+{
+    cmdEsegui.setEnabled(false);
+    txtDomanda.setVisible(false);
+    caricaElemento();
+    cmdEsegui.setEnabled(true);
+}
+
+void ProvaBreve::cmdEsegui_Click()
+{
+    cmdEsegui.setEnabled(false);
+    txtDomanda.setVisible(true);
+    M.bytConcorrente = 0;
+    tmrSecondi.setEnabled(true);
+}
+
+void ProvaBreve::tmrSecondi_Timer()
+{
+    tmrSecondi.setEnabled(false);
+    // While the abandon question is up the hand-over waits for its answer:
+    // it must not close the window under the question.
+    quandoLibera([this] { consegna(); });
+}
+
+void ProvaBreve::consegna()
+{
+    const QString scritta = domandaScritta();
+    unload();
+    if (!fileDomanda_.isEmpty())
+        M.strFileDomanda = suono(fileDomanda_);
+    ArmaDomandaPrenotazione(ctx, scritta);
+}
+
+}  // namespace zolmera

@@ -1,0 +1,38 @@
+#pragma once
+// A short challenge: something to observe or read for a fixed time, turned
+// into a booking question on the board when the time is up.
+#include "challenges/base/finestra.h"
+#include "platform/timer.h"
+
+namespace zolmera {
+
+class ProvaBreve : public FinestraProva {
+public:
+    // k is the window's number; lettura the reading time in milliseconds;
+    // fileDomanda the spoken question set at the hand-over, or empty for a
+    // window that chooses it with its item at load.
+    ProvaBreve(AppContext& context, int k, const QString& titolo, int lettura, const QString& domandaScritta,
+               const QString& fileDomanda, int larghezza, int altezza);
+
+    // The window's own reading area, hidden until the start.
+    TextBox txtDomanda{*this, QStringLiteral("txtDomanda"), true};
+    Timer tmrSecondi;
+
+    void Form_Load() final;
+    void cmdEsegui_Click() override;
+    void tmrSecondi_Timer();
+
+protected:
+    // Draws the item, fills the reading area, sets the right answer and
+    // writes the options on the board.
+    virtual void caricaElemento() = 0;
+    // The question written on the board when spoken comments are off.
+    virtual QString domandaScritta() const { return domandaScritta_; }
+private:
+    void consegna();
+
+    QString domandaScritta_;
+    QString fileDomanda_;
+};
+
+}  // namespace zolmera

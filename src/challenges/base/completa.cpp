@@ -1,0 +1,133 @@
+#include "challenges/base/completa.h"
+
+#include "board/operazioni.h"
+#include "platform/format.h"
+#include "platform/text.h"
+
+#include <cmath>
+
+namespace zolmera {
+
+ProvaCompleta::ProvaCompleta(AppContext& context, const QString& name, const QString& titolo, int argomentoGuida,
+                             int larghezza, int altezza)
+    : FinestraProva(context, name, titolo, argomentoGuida, larghezza, altezza)
+{
+    Timer1.Tick = [this] { Timer1_Timer(); };
+}
+
+void ProvaCompleta::Form_Load()
+{
+    M.bytConcorrente = 0;
+    caricaGioco();
+}
+
+void ProvaCompleta::cmdEsegui_Click()
+{
+    if (M.bytConcorrente == 1 || M.bytConcorrente == 2) {
+        unload();
+        ConcediGiro(ctx, M.bytConcorrente);
+        return;
+    }
+    if (puoEssereNulla() && cmdEsegui.caption() == QLatin1String("Gioco nullo!")) {
+        unload();
+        SegnalaProvaNulla(ctx);
+        return;
+    }
+    if (!decisa_)
+        avvia();
+}
+
+void ProvaCompleta::Timer1_Timer()
+{
+    Timer1.setEnabled(false);
+    mmcSonoro.command(QStringLiteral("Close"));
+    mmcSonoro.setFileName(M.strVoceConcorrente[M.bytConcorrente == 2 ? 2 : 1]);
+    mmcSonoro.command(QStringLiteral("Open"));
+    mmcSonoro.command(M.strParlato);
+}
+
+void ProvaCompleta::Form_KeyPress(int& keyAscii)
+{
+    // After the verdict no key can change it.
+    if (!decisa_)
+        tastoGioco(keyAscii);
+}
+
+void ProvaCompleta::suona(const QString& file, const QString& comando)
+{
+    mmcSonoro.command(QStringLiteral("close"));
+    mmcSonoro.setFileName(suono(file));
+    mmcSonoro.command(QStringLiteral("Open"));
+    mmcSonoro.command(comando);
+}
+
+void ProvaCompleta::decretaVincita(int w)
+{
+    decisa_ = true;
+    mmcSonoro.command(QStringLiteral("close"));
+    M.bytConcorrente = quint8(w);
+    M.bytGiri[w] = 1;
+    mmcSonoro.setFileName(suono(QStringLiteral("vince.wav")));
+    cmdEsegui.setCaption(QStringLiteral("Vince ") + M.strNomeConcorrente[w].str());
+    Timer1.setEnabled(true);
+    mmcSonoro.command(QStringLiteral("Open"));
+    mmcSonoro.command(M.strParlato);
+    cmdEsegui.setEnabled(true);
+}
+
+void ProvaCompleta::decretaParita()
+{
+    decisa_ = true;
+    M.bytConcorrente = 1;
+    M.bytGiri[1] = 1;
+    M.bytGiri[2] = 1;
+    cmdEsegui.setCaption(QStringLiteral("Gara in parità!"));
+    suona(QStringLiteral("pari.wav"), M.strParlato);
+    cmdEsegui.setEnabled(true);
+}
+
+void ProvaCompleta::decretaNulla()
+{
+    decisa_ = true;
+    M.bytConcorrente = 0;
+    cmdEsegui.setCaption(QStringLiteral("Gioco nullo!"));
+    suona(nomeVariante("nullo", 3), M.strParlato);
+    cmdEsegui.setEnabled(true);
+}
+
+ProvaCompleta::FineTurno ProvaCompleta::CronometraTurno(int secondi, const std::function<bool()>& ferma, Label& orologio,
+                                                         double& residuo)
+{
+    EventLoop& loop = ctx.sys.loop;
+    // The program's clock never goes back, so a turn across midnight ends on
+    // time like any other.
+    const double scadenza = loop.now() + secondi;
+    for (;;) {
+        if (unloaded())
+            return FineTurno::Chiusa;
+        if (scadenza - loop.now() < 0)
+            return FineTurno::Scaduto;
+        residuo = scadenza - loop.now();
+        const qint64 mostrato = std::llround(residuo);
+        orologio.setCaption(formatDueCifre(mostrato));
+        if (ferma && ferma())
+            return FineTurno::Fermato;
+        // Sleep until the shown number changes (the time left crosses the next
+        // half second down), the deadline passes or an event comes.
+        const double cambio = mostrato > 0 ? scadenza - (double(mostrato) - 0.5) : scadenza;
+        wait(std::max(cambio, loop.now()) + 1e-6, ferma);
+    }
+}
+
+void ProvaCompleta::suonaSirena() { suona(nomeVariante("sirena", 3), M.strParlato); }
+
+bool tastoCorrisponde(int keyAscii, const QString& tasto)
+{
+    if (tasto.isEmpty() || keyAscii <= 0)
+        return false;
+    const QByteArray codice = toCp1252(tasto.left(1));
+    const QByteArray minuscolo = toCp1252(vbLCase(tasto.left(1)));
+    return keyAscii == quint8(codice.at(0)) || keyAscii == quint8(minuscolo.at(0));
+}
+
+}  // namespace zolmera

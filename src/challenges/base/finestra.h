@@ -1,0 +1,51 @@
+#pragma once
+// What every challenge window shares: its title, its start button, the quit
+// and help commands, and the two ways it can close: by its own hand-back,
+// which gives the board back, or by the player, which asks whether to
+// abandon the whole match.
+#include "platform/controls.h"
+#include "state/screen.h"
+
+#include <functional>
+#include <vector>
+
+namespace zolmera {
+
+class FinestraProva : public Screen {
+public:
+    FinestraProva(AppContext& context, const QString& name, const QString& titolo, int argomentoGuida,
+                  int larghezza, int altezza);
+
+    Label lblTitolo{*this, QStringLiteral("lblTitolo")};
+    CommandButton cmdEsegui{*this, QStringLiteral("cmdEsegui")};
+    Menu File{*this, QStringLiteral("File"), QStringLiteral("&File")};
+    Menu Esci{File, QStringLiteral("Esci"), QStringLiteral("&Esci")};
+    Menu Info{*this, QStringLiteral("Info"), QStringLiteral("&?")};
+    Menu Guida{Info, QStringLiteral("Guida"), QStringLiteral("&Guida")};
+
+    void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
+    void Form_Unload(bool& cancel) override;
+    void Esci_Click();
+    void Guida_Click();
+    virtual void cmdEsegui_Click() = 0;
+
+    int argomentoGuida() const { return argomentoGuida_; }
+    // True while the abandon question is up.
+    bool domandaAperta() const { return domandaAperta_; }
+
+protected:
+    // Runs the step now, or, while the abandon question is up, once it has
+    // been answered No: a timer that would close this window must not do it
+    // under the question's feet.
+    void quandoLibera(const std::function<void()>& passo);
+    // The base look every challenge window starts from.
+    static constexpr quint32 kSfondo = 0xD8F4FF, kGiallo = 0xFFFF;
+
+private:
+    int argomentoGuida_;
+    bool domandaAperta_ = false;
+    bool abbandono_ = false;
+    std::vector<std::function<void()>> rinviati_;
+};
+
+}  // namespace zolmera

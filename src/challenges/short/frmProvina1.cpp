@@ -1,0 +1,91 @@
+#include "challenges/short/frmProvina1.h"
+
+#include "board/operazioni.h"
+
+#include <cmath>
+
+namespace zolmera {
+
+namespace {
+const QString kDomande[5] = {
+    QStringLiteral("Quante biciclette sono apparse sul monitor?"),
+    QStringLiteral("Quanti furgoni sono comparsi sul monitor?"),
+    QStringLiteral("Quanti aerei avete visto sul monitor?"),
+    QStringLiteral("Quante navi sono apparse sul monitor?"),
+    QStringLiteral("Quanti treni sono apparsi sul monitor?"),
+};
+const QString kFileDomande[5] = {
+    QStringLiteral("domanda1_1.wav"), QStringLiteral("domanda1_2.wav"), QStringLiteral("domanda1_3.wav"),
+    QStringLiteral("domanda1_4.wav"), QStringLiteral("domanda1_5.wav"),
+};
+}  // namespace
+
+frmProvina1::frmProvina1(AppContext& context)
+    : ProvaBreve(context, 1, QStringLiteral("CALCOLO OGGETTI"), 10000, QString(), QString(), 8640, 6240)
+{
+    txtDomanda.move(240, 960, 8160, 4320);
+    txtDomanda.setFontName(QStringLiteral("Webdings"));
+    txtDomanda.setFontSize(36);
+    txtDomanda.setBackColor(0xFFFFFF);
+    cmdEsegui.move(2880, 5460, 2880, 600);
+    setDefaultButton(&cmdEsegui);
+}
+
+void frmProvina1::caricaElemento()
+{
+    Random& rnd = ctx.sys.random;
+    const int simboli[5] = {98, 102, 106, 111, 116};
+    for (int k = 1; k <= 5; ++k)
+        intSimbolo[k] = simboli[k - 1];
+
+    intTotale = 0;
+    for (int k = 1; k <= 5; ++k) {
+        intQuantita[k] = rnd.draw(50) / 5;
+        intTotale += intQuantita[k];
+    }
+    // One kind makes up the fifty.
+    rnd.randomize();
+    const int k1 = rnd.draw(5);
+    intQuantita[k1] += 50 - intTotale;
+
+    rnd.randomize();
+    intTipo = rnd.draw(5);
+    varRisposta = intQuantita[intTipo];
+    M.strFileDomanda = suono(kFileDomande[intTipo - 1]);
+    strDomandaScritta = kDomande[intTipo - 1];
+
+    // Each position takes any kind that still has vehicles left, all equally likely.
+    strSequenza.clear();
+    for (int i = 1; i <= 50; ++i) {
+        int j = 0;
+        do {
+            rnd.randomize();
+            j = rnd.draw(5);
+        } while (intQuantita[j] < 1);
+        strSequenza += QChar(intSimbolo[j]);
+        --intQuantita[j];
+    }
+    txtDomanda.setText(strSequenza);
+
+    rnd.randomize();
+    const int p = rnd.draw(3);
+    // Three different non-zero distances that keep every option at 0 or more.
+    auto distanza = [&] { return int(std::floor(rnd.rnd() * 11 - 5)); };
+    int d[4] = {0, 0, 0, 0};
+    for (int i = 1; i <= 3; ++i) {
+        bool valida = false;
+        while (!valida) {
+            d[i] = distanza();
+            valida = d[i] != 0 && varRisposta + d[i] >= 0;
+            for (int j = 1; j < i; ++j)
+                valida = valida && d[i] != d[j];
+        }
+    }
+    M.strRispostaEsatta = QString::number(varRisposta);
+    QString opzioni[3];
+    for (int k = 0; k < 3; ++k)
+        opzioni[k] = QString::number(p == k + 1 ? varRisposta : varRisposta + d[k + 1]);
+    ScriviOpzioni(ctx, opzioni[0], opzioni[1], opzioni[2]);
+}
+
+}  // namespace zolmera

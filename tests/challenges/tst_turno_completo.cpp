@@ -1,0 +1,77 @@
+// A first-phase turn from the board, in virtual time: the step button opens
+// the challenge, the contestants play it, and the board takes the outcome.
+#include "challenges/action/frmProva3.h"
+#include "challenges/base/segnaposto.h"
+#include "challenges/short/frmProvina1.h"
+#include "testkit/board.h"
+
+using namespace zolmera;
+using namespace zolmera::testing;
+
+class TestTurnoCompleto : public QObject {
+    Q_OBJECT
+private slots:
+    void aDuelPlayedOnTheKeysLightsTheWinnersSpin()
+    {
+        BoardWorld w;
+        frmRuota& R = w.apri();
+        w.fakes.random.pushDraw(3, 20);   // MORRA CINESE
+        w.passo();
+        auto* morra = w.ctx->screens.find<frmProva3>();
+        QVERIFY(morra && morra->visible());
+        QVERIFY(!R.enabled());
+        w.click(morra->cmdEsegui);
+        for (int mano = 0; mano < 6; ++mano) {
+            w.keyClick(*morra, Qt::Key_D, "d");   // rock
+            w.keyClick(*morra, Qt::Key_J, "j");   // scissors
+            w.advance(1.0);
+        }
+        QCOMPARE(morra->cmdEsegui.caption(), QStringLiteral("Vince ANNA       "));
+        w.keyClick(*morra, Qt::Key_Return, "\r");   // Enter presses the button
+        QVERIFY(!w.ctx->screens.find<frmProva3>());
+        QVERIFY(R.enabled());
+        QVERIFY(R.cmdGira1.enabled());
+        QCOMPARE(R.cmdGira1.backColor(), frmRuota::kGiallo);
+        QVERIFY(!R.cmdFine.visible());
+    }
+
+    void aShortChallengeEndsInTheBookingQuestion()
+    {
+        BoardWorld w;
+        w.M().strParlato = "Play";
+        frmRuota& R = w.apri();
+        w.fakes.random.pushDraw(7, 20);   // a full challenge not built yet: void
+        w.passo();
+        w.click(w.ctx->screens.find<frmSegnaposto<TipoSegnaposto::Prova, 7>>()->cmdEsegui);
+        w.fakes.random.pushDraw(1, 18);   // CALCOLO OGGETTI
+        w.passo();
+        auto* calcolo = w.ctx->screens.find<frmProvina1>();
+        QVERIFY(calcolo && calcolo->visible());
+        QCOMPARE(R.txtOpzione[0].fontName(), QStringLiteral("Comic Sans MS"));
+        const QString risposta = w.M().strRispostaEsatta;
+        w.click(calcolo->cmdEsegui);
+        w.advance(10.0);
+        QVERIFY(!w.ctx->screens.find<frmProvina1>());
+        QVERIFY(R.enabled());
+        QVERIFY(R.imgPPrenota.visible() && R.Frame2.visible());
+        QCOMPARE(R.txtDomanda.text(), QStringLiteral("Forza! Potete prenotarvi!"));
+        QVERIFY(R.cmdPrenota1.enabled() && R.cmdPrenota2.enabled());
+        QStringList opzioni;
+        for (int i = 0; i <= 2; ++i)
+            opzioni << R.txtOpzione[i].text();
+        QVERIFY(opzioni.contains(risposta));
+
+        // A booked contestant clicks an option: it goes into the answer box.
+        R.Frame2.setEnabled(true);
+        R.txtOpzione[2].setEnabled(true);
+        w.click(R.txtOpzione[2]);
+        QCOMPARE(R.txtRisposta.text(), opzioni[2]);
+        R.txtOpzione[1].setText(QString(32, QLatin1Char(' ')));
+        R.txtOpzione[1].setEnabled(true);
+        w.click(R.txtOpzione[1]);
+        QCOMPARE(R.txtRisposta.text(), opzioni[2]);
+    }
+};
+
+ZOLMERA_TEST_MAIN(TestTurnoCompleto)
+#include "tst_turno_completo.moc"
