@@ -5,6 +5,7 @@
 #include "challenges/base/completa.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"
+#include "testkit/bytes.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -149,7 +150,7 @@ private slots:
     void theWinnersVoiceComesTwoAndAHalfSecondsLater()
     {
         Mondo w;
-        w.touch("sounds1/ANNA.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\0\0\0\0", 44));
+        w.touch("sounds1/ANNA.wav", onda(0));
         auto& p = w.apriProva<DuelloDiProva>();
         w.fakes.audio.clear();
         w.run([&] { p.decreta(1); });
@@ -283,7 +284,7 @@ private slots:
         QFETCH(QStringList, sentito);
         Mondo w;
         w.M().strParlato = parlato;
-        w.touch("sounds1/domanda7.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\0\0\0\0", 44));
+        w.touch("sounds1/domanda7.wav", onda(0));
         auto& p = w.apriProva<LetturaDiProva>();
         QVERIFY(!p.txtDomanda.visible());
         QCOMPARE(w.board->txtOpzione[1].text(), QStringLiteral("Garibaldi"));
@@ -336,7 +337,7 @@ private slots:
     void aFullChallengeClosesItsSoundWhenItCloses()
     {
         Mondo w;
-        w.touch("sounds1/vince.wav", QByteArray("RIFF\x24\x10\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\0\x10\0\0", 44) + QByteArray(4096, '\0'));
+        w.touch("sounds1/vince.wav", onda(2.0));
         w.M().strParlato = "Play";
         auto& p = w.apriProva<DuelloDiProva>();
         w.run([&] { p.decreta(1); });

@@ -2,6 +2,7 @@
 #include "challenges/base/segnaposto.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"
+#include "testkit/bytes.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -91,7 +92,7 @@ private slots:
         BoardWorld w;
         w.M().strParlato = "Play";
         w.M().strNomeConcorrente[1] = QStringLiteral("ANNALISA");
-        w.touch("sounds1/domandefinali2.wav", QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0\x02\0\x10\0data\0\0\0\0", 44));
+        w.touch("sounds1/domandefinali2.wav", onda(0));
         frmRuota& R = w.apri();
         w.sostituisciProve(R);
         for (int t = 1; t <= 6; ++t) {

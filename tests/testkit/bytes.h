@@ -23,6 +23,14 @@ inline QByteArray doppio(double d)
     return b;
 }
 
+// A wave file of silence, 22050 Hz mono 16-bit, of the given length.
+inline QByteArray onda(double secondi)
+{
+    const qint32 dati = qint32(secondi * 44100) & ~1;
+    return "RIFF" + le32(36 + dati) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050) + le32(44100) + le16(2)
+           + le16(16) + "data" + le32(dati) + QByteArray(dati, '\0');
+}
+
 // A record in its 128-byte slot, the rest zeros.
 inline QByteArray slot(const QByteArray& record) { return record + QByteArray(128 - record.size(), '\0'); }
 
