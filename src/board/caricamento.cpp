@@ -5,6 +5,7 @@
 #include "competitions/cappelli.h"
 #include "platform/format.h"
 #include "platform/recordfile.h"
+#include "state/edizione.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,17 +13,6 @@
 namespace zolmera {
 
 namespace {
-enum class Gruppo { Primo, Secondo, Nessuno };
-
-Gruppo gruppoDi(const QString& key)
-{
-    if (key == QLatin1String("ZOLMER90") || key == QLatin1String("ZOLMER91"))
-        return Gruppo::Primo;
-    if (key == QLatin1String("SERO92") || key == QLatin1String("ZOLMER93"))
-        return Gruppo::Secondo;
-    return Gruppo::Nessuno;
-}
-
 // The character code of a key's first character in the game's code page; an
 // empty key (a damaged settings file) is a key that never matches.
 int codice(const QString& key)
@@ -172,10 +162,10 @@ void frmRuota::applicaGruppoEdizione()
         int left;
         int top;
     };
-    const Gruppo g = gruppoDi(M.strModGioco);
-    if (g == Gruppo::Nessuno)
+    const GruppoEdizione g = gruppoEdizione(M.strModGioco);
+    if (g == GruppoEdizione::Nessuno)
         return;
-    const bool primo = g == Gruppo::Primo;
+    const bool primo = g == GruppoEdizione::Primo;
     // The same five places in both groups; the second group's strip holds
     // the courses in another order, so each place shows another control.
     const Posto tabella[2][5] = {
@@ -210,10 +200,10 @@ void frmRuota::applicaGruppoEdizione()
 
 void frmRuota::applicaAspettoNomi()
 {
-    const Gruppo g = gruppoDi(M.strModGioco);
-    if (g == Gruppo::Nessuno)
+    const GruppoEdizione g = gruppoEdizione(M.strModGioco);
+    if (g == GruppoEdizione::Nessuno)
         return;
-    const bool primo = g == Gruppo::Primo;
+    const bool primo = g == GruppoEdizione::Primo;
     auto forma = [primo](const QString& nome) {
         const QString undici = nome.left(11);
         if (primo)

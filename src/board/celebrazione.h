@@ -1,5 +1,6 @@
 #pragma once
-// The celebration of a completed menu.
+// The celebration of a completed menu: the audience cheers, the jackpot is
+// shown large, and the celebrating contestant's courses and station blink.
 namespace zolmera {
 
 class frmRuota;
@@ -10,8 +11,18 @@ public:
 
     int varPassoAnimazione = 0;
 
+    // Starts (or starts again) the celebration of contestant w.
+    void avvia(int w);
+    void tmrAnimazione_Timer();
+    // Who is being celebrated: the contestant who completed the menu, not
+    // whoever spun last.
+    int festeggiato() const { return festeggiato_; }
+
 private:
+    void termina();
+
     frmRuota& R;
+    int festeggiato_ = 0;
 };
 
 }  // namespace zolmera

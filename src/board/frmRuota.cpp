@@ -261,6 +261,37 @@ void frmRuota::collega()
     Sito.Click = [this] { Sito_Click(); };
     Posta.Click = [this] { Posta_Click(); };
     Versione.Click = [this] { Versione_Click(); };
+
+    cmdPrenota1.Click = [this] { cmdPrenota1_Click(); };
+    cmdPrenota2.Click = [this] { cmdPrenota2_Click(); };
+    cmdGira1.Click = [this] { cmdGira1_Click(); };
+    cmdGira2.Click = [this] { cmdGira2_Click(); };
+
+    tmrPressione.Tick = [this] { ruota.tmrPressione_Timer(); };
+    tmrTempo.Tick = [this] { ruota.tmrTempo_Timer(); };
+    tmrDondolio.Tick = [this] { ruota.tmrDondolio_Timer(); };
+    tmrAnimazione.Tick = [this] { celebrazione.tmrAnimazione_Timer(); };
+
+    imgJprimo.Click = [this] { jolly.imgJprimo_Click(); };
+    imgJsecondo.Click = [this] { jolly.imgJsecondo_Click(); };
+    imgJformaggio.Click = [this] { jolly.imgJformaggio_Click(); };
+    imgJdolce.Click = [this] { jolly.imgJdolce_Click(); };
+    imgJfrutta.Click = [this] { jolly.imgJfrutta_Click(); };
+
+    // Every place a player may press to charge a spin with the mouse; the
+    // controls inside the frames and the step button are not among them.
+    for (Control* bersaglio : std::initializer_list<Control*>{
+             &Tobrano, &imgPPrenota, &imgPostaz1, &imgPostaz2, &imgRuota2, &Image1, &Frame1, &Frame2, &Frame3,
+             &Frame4, &Frame5, &cmdPrenota1, &cmdPrenota2, &cmdGira1, &cmdGira2, &lblConc1, &lblConc2, &lblOmbra1,
+             &lblOmbra2, &lblScore1, &lblScore2, &lblScoreConc1, &lblScoreConc2})
+        collegaMouse(*bersaglio);
+    for (int w = 1; w <= 2; ++w)
+        for (ControlArray<Image>* riga : righePortate(w))
+            for (int i = 0; i <= riga->uBound(); ++i)
+                collegaMouse((*riga)[i]);
+    for (ControlArray<Image>* cappelli : {&cappello1, &cappello2})
+        for (int i = 0; i <= cappelli->uBound(); ++i)
+            collegaMouse((*cappelli)[i]);
 }
 
 }  // namespace zolmera

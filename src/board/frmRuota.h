@@ -8,6 +8,7 @@
 #include "board/discorso.h"
 #include "engine/esito.h"
 #include "engine/finepartita.h"
+#include "engine/jolly.h"
 #include "engine/lancio.h"
 #include "engine/prenotazione.h"
 #include "engine/ruota.h"
@@ -142,6 +143,7 @@ public:
     Prenotazione prenotazione{*this};
     Ruota ruota{*this};
     Esito esito{*this};
+    Jolly jolly{*this};
     SecondaFase secondaFase{*this};
     FinePartita finePartita{*this};
     Discorso discorso{*this};
@@ -155,6 +157,23 @@ public:
     void Form_Activate() override;
     void Form_QueryUnload(bool& cancel, UnloadMode mode) override;
     void Form_Unload(bool& cancel) override;
+    void Form_KeyPress(int& keyAscii) override;
+    void Form_KeyUp(int& keyCode, int shift) override;
+    void Form_MouseDown(int button, int shift, double x, double y) override;
+    void Form_MouseUp(int button, int shift, double x, double y) override;
+
+    // The mouse handlers shared by the board's surface and its targets.
+    void mouseGiu(int button);
+    void mouseSu(int button);
+    void cmdPrenota1_Click();
+    void cmdPrenota2_Click();
+    void cmdGira1_Click();
+    void cmdGira2_Click();
+
+    // Something of the match is still under way that will bring the step
+    // button back itself when it ends: a spin charging, turning or rocking,
+    // the jolly's choice, a question or the second phase's choices.
+    bool partitaInAttesa() const;
 
     void Command1_Click();
     void Command2_Click();
@@ -175,6 +194,9 @@ private:
     void applicaGruppoEdizione();
     void applicaAspettoNomi();
     void tasti(int concorrente);
+    void collegaMouse(Control& bersaglio);
+    // The contestant on the mouse, 0 when both play on the keyboard.
+    int concorrenteMouse() const;
     // Moves the play area sideways by dx twips (the arrows).
     void spostaArea(int dx);
     bool ruotaInMoto() const { return tmrTempo.enabled(); }
@@ -190,6 +212,9 @@ public:
     // case; -1 and -2 for the contestant on the mouse.
     int varCodPrenota1 = 0, varCodPrenota1Min = 0, varCodGira1 = 0, varCodGira1Min = 0;
     int varCodPrenota2 = 0, varCodPrenota2Min = 0, intCodGira2 = 0, intCodGira2Min = 0;
+    // The code of the last key accepted as a booking or spin key; its
+    // release releases the spin.
+    int varUltimoTasto = 0;
 };
 
 }  // namespace zolmera

@@ -7,9 +7,14 @@ namespace zolmera {
 void Prenotazione::RiattivaTabellone()
 {
     R.celebrazione.varPassoAnimazione = 0;
-    R.ruota.varPassoDondolio = 0;
+    // A spin under way goes on: restarting the rocking from the cell shown
+    // would stop the wheel past the cell it awards, and stopping the turning
+    // would leave the wheel frozen with its spin spent.
+    if (!R.ruota.inMoto()) {
+        R.ruota.varPassoDondolio = 0;
+        R.tmrTempo.setEnabled(false);
+    }
     R.cmdRipetere.setVisible(false);
-    R.tmrTempo.setEnabled(false);
     R.tmrSecondi.setEnabled(false);
     R.lblOrologio.setCaption(QStringLiteral("00"));
     // The hand-back has already written the board: a void challenge or a

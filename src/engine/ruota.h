@@ -1,5 +1,7 @@
 #pragma once
-// The wheel's spin state: the force, the target and the rocking table.
+// The wheel's spin: the force charged while the spin control is held, the
+// release, the turning that slows down level by level, and the rocking that
+// ends on the target drawn at the release.
 #include "state/vbtypes.h"
 
 namespace zolmera {
@@ -26,8 +28,31 @@ public:
     // The rocking path: two cells before the target, over it and back.
     void riempiDondolio();
 
+    void tmrPressione_Timer();
+    void RilasciaRotazione();
+    void RilasciaRotazioneTastiera();
+    void tmrTempo_Timer();
+    void tmrDondolio_Timer();
+    void RestituisciGiro();
+
+    // Whether contestant w's spin control counts now: never while a spin
+    // turns or rocks, nor while the other contestant charges his.
+    bool puoCaricare(int w) const;
+    // Contestant w starts charging: the force grows while he holds.
+    void iniziaCarica(int w);
+    // Whether contestant w is the one charging.
+    bool staCaricando(int w) const;
+    // A spin is turning or rocking.
+    bool inMoto() const;
+    // The turning interval of a force.
+    static int intervallo(int forza);
+    void mostraCella();
+
 private:
+    void rilascioComune();
+
     frmRuota& R;
+    int caricatore_ = 0;
 };
 
 }  // namespace zolmera

@@ -18,6 +18,10 @@ Control::Control(Container& parent, const QString& name, QWidget* widget)
 {
     widget_->setParent(parent.surface());
     widget_->setObjectName(name);
+    // A press on a control is that control's alone: the frame or the window
+    // under it must not take it as a press of its own (a board target that
+    // charges a spin would otherwise fire for every label laid on it).
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
     watch(widget_);
     form_.addControl(this);
     applyFont(form_.pixelsPerTwip() * kTwipsPerPixel);

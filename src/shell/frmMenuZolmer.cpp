@@ -2,6 +2,7 @@
 
 #include "board/operazioni.h"
 #include "platform/format.h"
+#include "state/edizione.h"
 
 namespace zolmera {
 
@@ -27,14 +28,14 @@ void frmMenuZolmer::Form_Load()
 {
     Image2.setPicture(ctx.sys.pictures.load(
         ctx.editionFile(QStringLiteral("images"), M.intNatale ? QStringLiteral("Nmenu.bmp") : QStringLiteral("menu.bmp"))));
-    const QString& key = M.strModGioco;
-    if (key == QLatin1String("ZOLMER90") || key == QLatin1String("ZOLMER91")) {
+    const GruppoEdizione gruppo = gruppoEdizione(M.strModGioco);
+    if (gruppo == GruppoEdizione::Primo) {
         lblMontepremi.setFontName(QStringLiteral("DomCasual BT"));
         lblMontepremi.setFontSize(16);
         lblMontepremi.setFontBold(false);
         lblMontepremi.setForeColor(0xFF8080);
         lblMontepremi.setTop(5160);
-    } else if (key == QLatin1String("SERO92") || key == QLatin1String("ZOLMER93")) {
+    } else if (gruppo == GruppoEdizione::Secondo) {
         lblMontepremi.setFontName(QStringLiteral("Cheers ttnorm"));
         lblMontepremi.setFontSize(14);
         lblMontepremi.setFontBold(true);

@@ -107,6 +107,40 @@ void BoardWorld::sostituisciProve(frmRuota& R)
     R.lancio.catalogo.extra = apri(0, false, QStringLiteral("extra"));
 }
 
+void BoardWorld::concedi(int w, int giri)
+{
+    run([&] {
+        frmRuota& R = board();
+        R.cmdFine.setVisible(false);
+        R.cmdFine.setEnabled(false);
+        R.Tobrano.setVisible(false);
+        M().bytGiri[w] = quint8(giri);
+        ConcediGiro(*ctx, w);
+    });
+}
+
+void BoardWorld::preparaLancio(int traguardo, int rallenta)
+{
+    fakes.random.pushDraw(traguardo / 4 + 1, 12);
+    fakes.random.pushDraw(rallenta / 4 + 1, 12);
+}
+
+bool BoardWorld::finoA(const std::function<bool()>& condizione, double secondi)
+{
+    for (double t = 0; !condizione(); t += 0.005) {
+        if (t > secondi)
+            return false;
+        advance(0.005);
+    }
+    return true;
+}
+
+bool BoardWorld::finoAFermo(double secondi)
+{
+    frmRuota& R = board();
+    return finoA([&] { return !R.tmrPressione.enabled() && !R.ruota.inMoto(); }, secondi);
+}
+
 QByteArray recordMontepremi(qint16 giocate, qint16 totale, qint32 montepremi)
 {
     RecordWriter w;

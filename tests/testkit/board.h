@@ -49,6 +49,19 @@ public:
     // Presses the step button as a player would.
     void passo() { click(board().cmdFine); }
     QStringList lanci;
+
+    // Contestant w holds this many spins and his spin button is lit, as a
+    // won challenge leaves the board (the step button and the host hidden
+    // since its launch).
+    void concedi(int w, int giri = 1);
+    // Queues the two draws of a release: the target cell and the first
+    // slow-down cell (each 0, 4, ... 44).
+    void preparaLancio(int traguardo, int rallenta);
+    // Moves the virtual clock in small steps until the condition holds, at
+    // most for the given seconds; true when it held.
+    bool finoA(const std::function<bool()>& condizione, double secondi);
+    // Moves the clock until no spin charges, turns or rocks.
+    bool finoAFermo(double secondi = 60);
 };
 
 // A record of the jackpot file: Giocate, Totale, Montepremi.

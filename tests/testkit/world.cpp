@@ -55,6 +55,16 @@ void TestWorld::click(Control& control)
     settle();
 }
 
+void TestWorld::mouse(QWidget* target, Qt::MouseButton button, bool press)
+{
+    const QPoint at = target->rect().center();
+    if (press)
+        QTest::mousePress(target, button, Qt::NoModifier, at);
+    else
+        QTest::mouseRelease(target, button, Qt::NoModifier, at);
+    settle();
+}
+
 namespace {
 QWidget* keyTarget(Form& form)
 {

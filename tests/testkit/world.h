@@ -42,11 +42,20 @@ public:
     // A player's click on a control (ignored when it is disabled or its
     // window is), then posted work.
     void click(Control& control);
+    // A player's press or release of a mouse button on a control, or on a
+    // window's own surface, at its centre.
+    void mousePress(Control& control, Qt::MouseButton button) { mouse(control.widget(), button, true); }
+    void mouseRelease(Control& control, Qt::MouseButton button) { mouse(control.widget(), button, false); }
+    void mousePress(Form& form, Qt::MouseButton button) { mouse(form.surface(), button, true); }
+    void mouseRelease(Form& form, Qt::MouseButton button) { mouse(form.surface(), button, false); }
     // A player's key on a window: delivered to its focused control as the
     // system would, so the window's key preview sees it first.
     void keyClick(Form& form, Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void keyPress(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
     void keyRelease(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
+
+private:
+    void mouse(QWidget* target, Qt::MouseButton button, bool press);
 };
 
 }  // namespace zolmera::testing

@@ -1,0 +1,111 @@
+// The contestants' controls on the board: each one's spin key, or the right
+// mouse button for the one who plays with the mouse, held to charge the spin
+// and released to throw it; and the clicks on the station buttons.
+#include "board/frmRuota.h"
+#include "shell/frmComandiGioco.h"
+
+namespace zolmera {
+
+int frmRuota::concorrenteMouse() const
+{
+    if (M.strGira1 == QLatin1String("Mouse"))
+        return 1;
+    if (M.strGira2 == QLatin1String("Mouse"))
+        return 2;
+    return 0;
+}
+
+void frmRuota::Form_KeyPress(int& keyAscii)
+{
+    const int c = keyAscii;
+    // Any key stops what the board's player is playing: the opening speech
+    // or the wheel's music.
+    mmcMusica.command(QStringLiteral("Close"));
+
+    auto carica = [this, c](int w) {
+        // The other contestant's key must not stop a turning wheel or take
+        // over a throw being charged.
+        if (!ruota.puoCaricare(w))
+            return;
+        varUltimoTasto = c;
+        tmrSecondi.setEnabled(false);
+        tmrTempo.setEnabled(false);
+        ruota.iniziaCarica(w);
+        M.bytConcorrente = quint8(w);
+    };
+    if (cmdGira1.enabled() && (c == varCodGira1 || c == varCodGira1Min))
+        carica(1);
+    if ((c == intCodGira2 || c == intCodGira2Min) && cmdGira2.enabled())
+        carica(2);
+}
+
+void frmRuota::Form_KeyUp(int& /*keyCode*/, int /*shift*/)
+{
+    // The release goes by the key last accepted, not by the key let go: while
+    // a spin key is held, letting go of any key throws.
+    int w = 0;
+    if (cmdGira1.enabled() && (varUltimoTasto == varCodGira1 || varUltimoTasto == varCodGira1Min))
+        w = 1;
+    else if (cmdGira2.enabled() && (varUltimoTasto == intCodGira2 || varUltimoTasto == intCodGira2Min))
+        w = 2;
+    // Only a contestant charging throws: a button lit again after his last
+    // spin must wait for his key, or any key let go on the board (the other
+    // contestant's too) would spend his spin.
+    if (w == 0 || !ruota.staCaricando(w))
+        return;
+    CommandButton& gira = w == 1 ? cmdGira1 : cmdGira2;
+    Frame6.setVisible(false);
+    gira.setEnabled(false);
+    gira.setBackColor(kBlu);
+    tmrPressione.setEnabled(false);
+    ruota.RilasciaRotazioneTastiera();
+}
+
+void frmRuota::Form_MouseDown(int button, int /*shift*/, double /*x*/, double /*y*/) { mouseGiu(button); }
+
+void frmRuota::Form_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) { mouseSu(button); }
+
+void frmRuota::mouseGiu(int button)
+{
+    const int w = concorrenteMouse();
+    if (button != 2 || w == 0)
+        return;
+    if ((w == 1 ? cmdGira1 : cmdGira2).enabled() && ruota.puoCaricare(w))
+        ruota.iniziaCarica(w);
+}
+
+void frmRuota::mouseSu(int button)
+{
+    const int w = concorrenteMouse();
+    if (button != 2 || w == 0)
+        return;
+    // Only a press that counted throws: one refused while another spin
+    // turned must not throw when the button comes up later.
+    if (!(w == 1 ? cmdGira1 : cmdGira2).enabled() || !ruota.staCaricando(w))
+        return;
+    tmrPressione.setEnabled(false);
+    ruota.RilasciaRotazione();
+    cmdGira1.setEnabled(false);
+    cmdGira2.setEnabled(false);
+}
+
+void frmRuota::collegaMouse(Control& bersaglio)
+{
+    bersaglio.MouseDown = [this](int button, int, double, double) { mouseGiu(button); };
+    bersaglio.MouseUp = [this](int button, int, double, double) { mouseSu(button); };
+}
+
+// A contestant who clicks his lit button instead of using his controls is
+// shown what his controls are.
+void frmRuota::cmdPrenota1_Click() { ctx.screens.get<frmComandiGioco>().show(); }
+void frmRuota::cmdPrenota2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
+void frmRuota::cmdGira1_Click() { ctx.screens.get<frmComandiGioco>().show(); }
+void frmRuota::cmdGira2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
+
+bool frmRuota::partitaInAttesa() const
+{
+    return tmrPressione.enabled() || tmrTempo.enabled() || tmrDondolio.enabled() || Frame1.visible()
+        || Frame2.visible() || Frame3.visible() || Frame4.visible();
+}
+
+}  // namespace zolmera
