@@ -347,6 +347,41 @@ private slots:
         }
     }
 
+    // A whole spin from the key to the tray and the scoreboard; the same
+    // draws give the same match, to the millisecond.
+    void aWholeSpinIsReproducible()
+    {
+        auto partita = [] {
+            Tavolo t;
+            frmRuota& R = *t.R;
+            t.touch("sounds1/secondo2.wav", onda(1));
+            t.concedi(1);
+            t.preparaLancio(44, 28);
+            for (double d : {0.6, 0.3, 0.8})   // the slow-downs after the first
+                t.fakes.random.push(d);
+            t.lancia1(0.8);
+            const double inizio = t.loop().now();
+            t.finoAlDondolio();
+            const double dondolio = t.loop().now() - inizio;
+            t.fakes.random.pushDraw(2, 3);   // the comment
+            t.advance(2.5);
+            QStringList tracce;
+            for (ControlArray<Image>* riga : R.righePortate(1))
+                tracce << QString::number((*riga)[0].visible());
+            return QStringList{QString::number(dondolio, 'f', 3),
+                               QString::number(t.M().varPosRuota),
+                               QString::number(t.M().intPassiRuota),
+                               R.lblScore1.caption(),
+                               QString::number(R.esito.intPesoPortate[1]),
+                               tracce.join(""),
+                               t.fakes.audio.played("frmRuota.mmcMelodia").join(","),
+                               QString::number(R.cmdFine.visible())};
+        };
+        const QStringList prima = partita();
+        QCOMPARE(prima, (QStringList{"13.400", "44", "138", "300", "400", "01000", "secondo2.wav", "1"}));
+        QCOMPARE(partita(), prima);
+    }
+
     // While a spin key is held, letting go of any key throws; once thrown,
     // a spin button lit again waits for its own key.
     void aThrowNeedsTheKeyHeld()

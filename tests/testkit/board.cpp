@@ -8,7 +8,7 @@ const QStringList kImmaginiTabellone = {
     "schermata1.bmp", "Nschermata1.bmp", "carrello1.bmp",   "carrello2.bmp",    "presenta1.gif",
     "presenta2.gif",  "presenta3.gif",   "presenta4.gif",   "postazione1.gif",  "postazione2.gif",
     "posizioni1.bmp", "portate.bmp",     "cappellino1.gif", "cappellino2.gif",  "menu.bmp",
-    "Nmenu.bmp",
+    "Nmenu.bmp",      "platea1.jpg",     "platea2.jpg",     "Nplatea1.jpg",     "Nplatea2.jpg",
 };
 
 ProvaDiProva::ProvaDiProva(AppContext& c) : Screen(c, QStringLiteral("frmProvaDiProva"), 3000, 2000) {}
