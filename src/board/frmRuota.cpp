@@ -216,12 +216,14 @@ void frmRuota::disponi()
         box.setBorderStyle(0);
     }
 
-    // Frame5: the celebration.
-    Frame5.move(kZonaX, kZonaY, kZonaW, kZonaH);
+    // Frame5: the celebration, over the wheel's box and clear of the jolly's
+    // frame, which the other contestant may need while it runs.
+    constexpr int kPlateaW = 4800, kPlateaH = kPlateaW * 544 / 720;
+    Frame5.move(kZonaX, kZonaY, kPlateaW, kPlateaH);
     Frame5.setBorderStyle(0);
     Image3.setStretch(true);
-    Image3.move(0, 0, kZonaW, kZonaH);
-    lblMontepremi.move(600, 3000, 4200, 720);
+    Image3.move(0, 0, kPlateaW, kPlateaH);
+    lblMontepremi.move(300, kPlateaH - 1020, kPlateaW - 600, 720);
     lblMontepremi.setAlignment(Label::Center);
     lblMontepremi.setBackStyle(0);
 
