@@ -273,6 +273,10 @@ void frmRuota::collega()
     tmrTempo.Tick = [this] { ruota.tmrTempo_Timer(); };
     tmrDondolio.Tick = [this] { ruota.tmrDondolio_Timer(); };
     tmrAnimazione.Tick = [this] { celebrazione.tmrAnimazione_Timer(); };
+    tmrSecondi.Tick = [this] { prenotazione.tmrSecondi_Timer(); };
+    cmdOK.Click = [this] { prenotazione.cmdOK_Click(); };
+    cmdRipetere.Click = [this] { prenotazione.cmdRipetere_Click(); };
+    cmdCancella.Click = [this] { prenotazione.cmdCancella_Click(); };
 
     imgJprimo.Click = [this] { jolly.imgJprimo_Click(); };
     imgJsecondo.Click = [this] { jolly.imgJsecondo_Click(); };

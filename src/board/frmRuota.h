@@ -140,7 +140,7 @@ public:
     // The match's concerns, each with its own variables.
     SequenzaTurni turni{*this};
     LancioProve lancio{*this};
-    Prenotazione prenotazione{*this};
+    DomandaPrenotazione prenotazione{*this};
     Ruota ruota{*this};
     Esito esito{*this};
     Jolly jolly{*this};
@@ -159,6 +159,7 @@ public:
     void Form_Unload(bool& cancel) override;
     void Form_KeyPress(int& keyAscii) override;
     void Form_KeyUp(int& keyCode, int shift) override;
+    void Form_KeyDown(int& keyCode, int shift) override;
     void Form_MouseDown(int button, int shift, double x, double y) override;
     void Form_MouseUp(int button, int shift, double x, double y) override;
 
@@ -174,6 +175,12 @@ public:
     // button back itself when it ends: a spin charging, turning or rocking,
     // the jolly's choice, a question or the second phase's choices.
     bool partitaInAttesa() const;
+
+    // Gives a control the focus; while a side screen keeps the board
+    // disabled, as soon as the board is active again.
+    void chiediFuoco(Control& c);
+    // The board is active again: a focus asked for meanwhile is given now.
+    void riprendiFuoco();
 
     void Command1_Click();
     void Command2_Click();
@@ -201,6 +208,7 @@ private:
     void spostaArea(int dx);
     bool ruotaInMoto() const { return tmrTempo.enabled(); }
 
+    Control* fuocoInAttesa_ = nullptr;
     // Texts of the four tool tips, held from the key set-up to step 15.
     QString testoPrenota_[3];
     QString testoGira_[3];

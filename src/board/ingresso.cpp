@@ -3,6 +3,7 @@
 // and released to throw it; and the clicks on the station buttons.
 #include "board/frmRuota.h"
 #include "shell/frmComandiGioco.h"
+#include "shell/frmMenuZolmer.h"
 
 namespace zolmera {
 
@@ -22,6 +23,23 @@ void frmRuota::Form_KeyPress(int& keyAscii)
     // or the wheel's music.
     mmcMusica.command(QStringLiteral("Close"));
 
+    // A booking runs its answer window inside this handler. The key that
+    // booked never reaches the answer box it opened.
+    bool prenotato = false;
+    for (int w = 1; w <= 2; ++w) {
+        const bool tasto = w == 1 ? (c == varCodPrenota1 || c == varCodPrenota1Min)
+                                  : (c == varCodPrenota2 || c == varCodPrenota2Min);
+        if (!tasto || !(w == 1 ? cmdPrenota1 : cmdPrenota2).enabled())
+            continue;
+        varUltimoTasto = c;
+        prenotato = true;
+        const FineConto fine = prenotazione.Prenotazione(w);
+        if (fine != FineConto::Scaduta) {
+            keyAscii = 0;
+            return;
+        }
+    }
+
     auto carica = [this, c](int w) {
         // The other contestant's key must not stop a turning wheel or take
         // over a throw being charged.
@@ -37,6 +55,19 @@ void frmRuota::Form_KeyPress(int& keyAscii)
         carica(1);
     if ((c == intCodGira2 || c == intCodGira2Min) && cmdGira2.enabled())
         carica(2);
+    if (prenotato)
+        keyAscii = 0;
+}
+
+void frmRuota::Form_KeyDown(int& keyCode, int /*shift*/)
+{
+    if (ruotaInMoto())
+        return;
+    switch (keyCode) {
+    case 113: ctx.screens.get<frmMenuZolmer>().show(); break;
+    case 114: ctx.screens.get<frmComandiGioco>().show(); break;
+    default: break;   // F4: the best scores are not part of the game yet
+    }
 }
 
 void frmRuota::Form_KeyUp(int& /*keyCode*/, int /*shift*/)
@@ -67,6 +98,12 @@ void frmRuota::Form_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*
 
 void frmRuota::mouseGiu(int button)
 {
+    if (button == 1
+        && ((M.strPrenota1 == QLatin1String("Mouse") && cmdPrenota1.enabled())
+            || (M.strPrenota2 == QLatin1String("Mouse") && cmdPrenota2.enabled()))) {
+        if (prenotazione.PrenotaConMouse() == FineConto::Chiusa)
+            return;
+    }
     const int w = concorrenteMouse();
     if (button != 2 || w == 0)
         return;
@@ -101,6 +138,23 @@ void frmRuota::cmdPrenota1_Click() { ctx.screens.get<frmComandiGioco>().show(); 
 void frmRuota::cmdPrenota2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
 void frmRuota::cmdGira1_Click() { ctx.screens.get<frmComandiGioco>().show(); }
 void frmRuota::cmdGira2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
+
+void frmRuota::chiediFuoco(Control& c)
+{
+    if (enabled()) {
+        fuocoInAttesa_ = nullptr;
+        c.setFocus();
+    } else {
+        fuocoInAttesa_ = &c;
+    }
+}
+
+void frmRuota::riprendiFuoco()
+{
+    Control* c = std::exchange(fuocoInAttesa_, nullptr);
+    if (c && c->visible() && c->enabled())
+        c->setFocus();
+}
 
 bool frmRuota::partitaInAttesa() const
 {

@@ -68,6 +68,7 @@ void ArmaDomandaPrenotazione(AppContext& ctx, const QString& domandaScritta)
     frmRuota* R = tabellone(ctx);
     if (!R)
         return;
+    R->prenotazione.domanda = TipoDomanda::Prenotazione;
     R->Frame2.setVisible(true);
     R->Frame2.setEnabled(false);
     R->lblArgomento.setCaption(QStringLiteral("Domanda a prenotazione"));

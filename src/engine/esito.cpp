@@ -138,7 +138,7 @@ void Esito::EsitoRuota()
             R.cmdFine.setVisible(true);
             R.Salva.setEnabled(true);
             R.Tobrano.setVisible(true);
-            R.cmdFine.setFocus();
+            R.chiediFuoco(R.cmdFine);
         }
     }
 }
@@ -185,7 +185,7 @@ void Esito::ProssimoGiro()
         R.cmdFine.setEnabled(true);
         R.cmdFine.setVisible(true);
         R.Tobrano.setVisible(true);
-        R.cmdFine.setFocus();
+        R.chiediFuoco(R.cmdFine);
     }
 }
 

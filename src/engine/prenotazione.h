@@ -1,14 +1,24 @@
 #pragma once
-// The board's re-activation and the booking question's state.
+// The booking question: the board's re-activation, the countdowns of the
+// booking and answer windows, the booking of a contestant, the judging of
+// his answer and every window that expires.
 #include <QString>
 
 namespace zolmera {
 
 class frmRuota;
 
-class Prenotazione {
+// How a countdown ended: an answer was confirmed, the time ran out, or the
+// board was closed meanwhile (nothing more may be done to it).
+enum class FineConto { Risposta, Scaduta, Chiusa };
+
+// What the booking picture stands for: the second phase shows it during its
+// own questions, which a re-activation must leave alone.
+enum class TipoDomanda { Nessuna, Prenotazione, SecondaFase };
+
+class DomandaPrenotazione {
 public:
-    explicit Prenotazione(frmRuota& board) : R(board) {}
+    explicit DomandaPrenotazione(frmRuota& board) : R(board) {}
 
     // Failed attempts at the current booking question.
     int varErrori = 0;
@@ -18,15 +28,33 @@ public:
     double varScadenza = 0;
     double dblRestante = 0;
     bool varRispostaConfermata = false;
+    TipoDomanda domanda = TipoDomanda::Nessuna;
 
     // Every activation of the board: after its first display, after a
     // challenge has handed back, after a side screen has closed.
     void RiattivaTabellone();
+    // A countdown of n seconds on the display, the board staying responsive.
+    // One at a time: a newer one takes over the waiting one's deadline and
+    // flag. On expiry the time-out timer takes over 100 ms later.
+    FineConto ContoAllaRovescia(int n);
+    // Contestant w books and gets his answer window.
+    FineConto Prenotazione(int w);
+    FineConto PrenotaConMouse();
+
+    void cmdOK_Click();
+    void tmrSecondi_Timer();
+    void cmdRipetere_Click();
+    void cmdCancella_Click();
     // Clicking an option puts it in the answer box, unless it is a blank
     // option of 32 blanks.
     void txtOpzione_Click(int index);
 
 private:
+    // The other contestant's booking window after a first failure.
+    void riapriPer(int altro);
+    void fineNulla();
+    void suona(const QString& nome);
+
     frmRuota& R;
 };
 

@@ -91,7 +91,11 @@ bool VirtualEventLoop::runOne(Micros limit)
 
 void VirtualEventLoop::yieldUntil(double deadline)
 {
-    const Micros limit = micros(deadline);
+    // Rounded up, so that once nothing is left to run the clock stands at
+    // or past the deadline and a wait on it ends.
+    Micros limit = micros(deadline);
+    if (double(limit) / 1e6 < deadline)
+        ++limit;
     if (!runOne(limit))
         now_ = std::max(now_, limit);
 }

@@ -154,6 +154,20 @@ private slots:
         QCOMPARE(w.loop().now(), 10.0);
     }
 
+    // A deadline that falls between two whole microseconds (sums of
+    // fractions of a second rarely land on one) still ends the wait.
+    void aWaitEndsOnADeadlineBetweenMicroseconds()
+    {
+        TestWorld w;
+        TimedForm form(*w.ctx);
+        const double deadline = 0.1 + 0.2 + 1.2000010000000008;
+        WaitEnd end{};
+        w.run([&] { end = form.wait(deadline, {}); });
+        QCOMPARE(int(end), int(WaitEnd::Expired));
+        QVERIFY(w.loop().now() >= deadline);
+        QVERIFY(w.loop().now() < deadline + 2e-6);
+    }
+
     void postedWorkRunsAfterTheHandler()
     {
         TestWorld w;
