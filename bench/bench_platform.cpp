@@ -1,5 +1,7 @@
 // The platform layer's costs: a countdown's wait must sleep, the game must
 // start about as fast as a bare Qt window, and record files must be quick.
+#include "tempo_cpu.h"
+
 #include "platform/qt_eventloop.h"
 #include "platform/recordfile.h"
 
@@ -10,15 +12,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
-#include <ctime>
-
 namespace {
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
+using zolmera::bench::processCpuSeconds;
 
 // A countdown of three real seconds with nothing happening: the goal is
 // under 2% of one core.

@@ -1,13 +1,8 @@
 // The booking question under the real clock: a ten-second booking window in
 // which nobody books must leave the processor idle (goal: under 2% of one
 // core), and a booking key must show the booking within a frame (16 ms).
-#include "board/frmRuota.h"
+#include "mondo.h"
 #include "board/operazioni.h"
-#include "platform/fake_platform.h"
-#include "platform/pictures.h"
-#include "platform/qt_eventloop.h"
-#include "state/context.h"
-#include "testkit/board.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,38 +11,14 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace {
 
 using namespace zolmera;
+using zolmera::bench::processCpuSeconds;
 
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-struct Mondo {
-    Mondo()
-        : platform{loop,          fakes.random, fakes.audio,      pictures,           fakes.messages,
-                   fakes.fileDialogs, fakes.help, fakes.desktop,    fakes.instance,     fakes.systemInfo,
-                   fakes.printer, fakes.program},
-          ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
-    {
-        testing::statoNuovaPartita(ctx.M);
-        ctx.M.bytTipoGioco = 0;
-        loop.dispatch([&] {
-            R = &ctx.screens.get<frmRuota>();
-            R->show();
-        });
-    }
-    ~Mondo()
-    {
-        loop.dispatch([&] { R->unload(); });
-    }
+struct Mondo : bench::TabelloneReale {
     // Arms a question and runs the board's booking window, with `durante`
     // scheduled inside it.
     void finestra(int msDopo, const std::function<void()>& durante)
@@ -63,12 +34,6 @@ struct Mondo {
         // The time-out's tick ends the question.
         loop.waitUntil(loop.now() + 0.3, [] { return false; });
     }
-    QtEventLoop loop;
-    FakePlatform fakes;
-    FilePictureLoader pictures;
-    Platform platform;
-    AppContext ctx;
-    frmRuota* R = nullptr;
 };
 
 void BM_FinestraPrenotazioneVuota(benchmark::State& state)

@@ -1,47 +1,17 @@
 // The wheel turns a cell every 25 ms at full force: under the real clock the
 // ticks must come on time (goal: 99th percentile of lateness under 5 ms)
 // while the board repaints the wheel at each one, at a small cost in CPU.
-#include "board/frmRuota.h"
-#include "platform/fake_platform.h"
-#include "platform/pictures.h"
-#include "platform/qt_eventloop.h"
-#include "state/context.h"
-#include "testkit/board.h"
+#include "mondo.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <vector>
 
 namespace {
 
 using namespace zolmera;
-
-double processCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
-
-// The real clock and the real pictures; sounds and dialogs stay fake.
-struct Mondo {
-    Mondo()
-        : platform{loop,          fakes.random, fakes.audio,      pictures,           fakes.messages,
-                   fakes.fileDialogs, fakes.help, fakes.desktop,    fakes.instance,     fakes.systemInfo,
-                   fakes.printer, fakes.program},
-          ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
-    {
-        testing::statoNuovaPartita(ctx.M);
-        ctx.M.bytTipoGioco = 0;
-    }
-    QtEventLoop loop;
-    FakePlatform fakes;
-    FilePictureLoader pictures;
-    Platform platform;
-    AppContext ctx;
-};
+using zolmera::bench::processCpuSeconds;
 
 double percentile(std::vector<double> v, double p)
 {
@@ -54,12 +24,8 @@ double percentile(std::vector<double> v, double p)
 
 void BM_RuotaCinqueSecondi(benchmark::State& state)
 {
-    Mondo mondo;
-    frmRuota* R = nullptr;
-    mondo.loop.dispatch([&] {
-        R = &mondo.ctx.screens.get<frmRuota>();
-        R->show();
-    });
+    bench::TabelloneReale mondo;
+    frmRuota* R = mondo.R;
     std::vector<double> ritardi;
     double cpu = 0, durata = 0;
     for (auto _ : state) {
@@ -93,7 +59,6 @@ void BM_RuotaCinqueSecondi(benchmark::State& state)
     state.counters["late_p99_ms"] = percentile(ritardi, 0.99);
     state.counters["late_max_ms"] = percentile(ritardi, 1.0);
     state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / durata;
-    mondo.loop.dispatch([&] { R->unload(); });
 }
 BENCHMARK(BM_RuotaCinqueSecondi)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -79,10 +79,10 @@ void Celebrazione::termina()
     // the step button back themselves when they end.
     if (R.partitaInAttesa())
         return;
+    // The step button, hidden all through the celebration, is back only when
+    // nobody holds a spin.
     R.esito.ProssimoGiro();
-    if (M.bytGiri[1] != 0 || M.bytGiri[2] != 0)
-        return;
-    if (R.cmdFine.caption() == QLatin1String("Salva risultati"))
+    if (R.cmdFine.visible() && R.cmdFine.caption() == QLatin1String("Salva risultati"))
         R.Salva.setEnabled(true);
 }
 

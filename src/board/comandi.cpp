@@ -13,13 +13,13 @@ void frmRuota::Form_Activate() { prenotazione.RiattivaTabellone(); }
 
 void frmRuota::Menu_Click()
 {
-    if (!ruotaInMoto())
+    if (!ruotaGira())
         ctx.screens.get<frmMenuZolmer>().show();
 }
 
 void frmRuota::Comandi_Click()
 {
-    if (!ruotaInMoto())
+    if (!ruotaGira())
         ctx.screens.get<frmComandiGioco>().show();
 }
 
@@ -35,19 +35,19 @@ void frmRuota::Versione_Click()
 
 void frmRuota::Guida_Click()
 {
-    if (!ruotaInMoto())
+    if (!ruotaGira())
         showHelp(turni.intArgomentoGuida);
 }
 
 void frmRuota::Sito_Click()
 {
-    if (!ruotaInMoto())
+    if (!ruotaGira())
         ctx.sys.desktop.openUrl(frmMenu::kSitoWeb);
 }
 
 void frmRuota::Posta_Click()
 {
-    if (!ruotaInMoto())
+    if (!ruotaGira())
         ctx.sys.desktop.openUrl(frmMenu::kPostaAssistenza);
 }
 
@@ -86,13 +86,13 @@ void frmRuota::spostaArea(int dx)
 
 void frmRuota::Command1_Click()
 {
-    if (!ruotaInMoto() && (Image1.left() == -1680 || Image1.left() == -840))
+    if (!ruotaGira() && (Image1.left() == -1680 || Image1.left() == -840))
         spostaArea(840);
 }
 
 void frmRuota::Command2_Click()
 {
-    if (!ruotaInMoto() && (Image1.left() == -840 || Image1.left() == 0))
+    if (!ruotaGira() && (Image1.left() == -840 || Image1.left() == 0))
         spostaArea(-840);
 }
 
@@ -100,7 +100,7 @@ void frmRuota::Command2_Click()
 
 void frmRuota::Esci_Click()
 {
-    if (ruotaInMoto())
+    if (ruotaGira())
         return;
     M.intEsci = true;
     unload(UnloadMode::FormCode);
@@ -108,7 +108,7 @@ void frmRuota::Esci_Click()
 
 void frmRuota::Form_QueryUnload(bool& cancel, UnloadMode mode)
 {
-    if (ruotaInMoto()) {
+    if (ruotaGira()) {
         cancel = true;
         return;
     }

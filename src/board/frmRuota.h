@@ -176,12 +176,6 @@ public:
     // the jolly's choice, a question or the second phase's choices.
     bool partitaInAttesa() const;
 
-    // Gives a control the focus; while a side screen keeps the board
-    // disabled, as soon as the board is active again.
-    void chiediFuoco(Control& c);
-    // The board is active again: a focus asked for meanwhile is given now.
-    void riprendiFuoco();
-
     void Command1_Click();
     void Command2_Click();
     void Esci_Click();
@@ -206,9 +200,10 @@ private:
     int concorrenteMouse() const;
     // Moves the play area sideways by dx twips (the arrows).
     void spostaArea(int dx);
-    bool ruotaInMoto() const { return tmrTempo.enabled(); }
+    // The menus, side screens and arrows wait only while the wheel turns;
+    // its rocking (see Ruota::inMoto) does not hold them.
+    bool ruotaGira() const { return tmrTempo.enabled(); }
 
-    Control* fuocoInAttesa_ = nullptr;
     // Texts of the four tool tips, held from the key set-up to step 15.
     QString testoPrenota_[3];
     QString testoGira_[3];

@@ -3,7 +3,6 @@
 // and released to throw it; and the clicks on the station buttons.
 #include "board/frmRuota.h"
 #include "shell/frmComandiGioco.h"
-#include "shell/frmMenuZolmer.h"
 
 namespace zolmera {
 
@@ -59,14 +58,15 @@ void frmRuota::Form_KeyPress(int& keyAscii)
         keyAscii = 0;
 }
 
+// The same screens as the menu commands, refused as they are while the
+// wheel turns.
 void frmRuota::Form_KeyDown(int& keyCode, int /*shift*/)
 {
-    if (ruotaInMoto())
-        return;
     switch (keyCode) {
-    case 113: ctx.screens.get<frmMenuZolmer>().show(); break;
-    case 114: ctx.screens.get<frmComandiGioco>().show(); break;
-    default: break;   // F4: the best scores are not part of the game yet
+    case 113: Menu_Click(); break;
+    case 114: Comandi_Click(); break;
+    case 115: Punteggi_Click(); break;
+    default: break;
     }
 }
 
@@ -138,23 +138,6 @@ void frmRuota::cmdPrenota1_Click() { ctx.screens.get<frmComandiGioco>().show(); 
 void frmRuota::cmdPrenota2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
 void frmRuota::cmdGira1_Click() { ctx.screens.get<frmComandiGioco>().show(); }
 void frmRuota::cmdGira2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
-
-void frmRuota::chiediFuoco(Control& c)
-{
-    if (enabled()) {
-        fuocoInAttesa_ = nullptr;
-        c.setFocus();
-    } else {
-        fuocoInAttesa_ = &c;
-    }
-}
-
-void frmRuota::riprendiFuoco()
-{
-    Control* c = std::exchange(fuocoInAttesa_, nullptr);
-    if (c && c->visible() && c->enabled())
-        c->setFocus();
-}
 
 bool frmRuota::partitaInAttesa() const
 {

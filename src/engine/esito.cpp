@@ -106,8 +106,7 @@ void Esito::EsitoRuota()
         int& quante = conteggio(c, w);
         ++quante;
         if (quante == 1) {
-            M.lngVincita[w] += datiPortata(c).premio;
-            intPesoPortate[w] = qint16(intPesoPortate[w] + datiPortata(c).peso);
+            accredita(c, w);
             ++varPortateVinte[w];
             R.mmcMelodia.setFileName(R.suono(commento(c)));
         } else {
@@ -133,12 +132,8 @@ void Esito::EsitoRuota()
     if (M.bytGiri[w] == 0 && !R.tmrAnimazione.enabled() && R.turni.intTurno == 8) {
         R.cmdFine.setCaption(QStringLiteral("Salva risultati"));
         if (!jolly) {
-            R.imgPPrenota.setVisible(false);
-            R.cmdFine.setEnabled(true);
-            R.cmdFine.setVisible(true);
+            riportaPulsanteFine();
             R.Salva.setEnabled(true);
-            R.Tobrano.setVisible(true);
-            R.chiediFuoco(R.cmdFine);
         }
     }
 }
@@ -180,13 +175,23 @@ void Esito::ProssimoGiro()
         R.cmdGira2.setEnabled(true);
         R.cmdGira2.setBackColor(frmRuota::kGiallo);
     }
-    if (M.bytGiri[1] == 0 && M.bytGiri[2] == 0) {
-        R.imgPPrenota.setVisible(false);
-        R.cmdFine.setEnabled(true);
-        R.cmdFine.setVisible(true);
-        R.Tobrano.setVisible(true);
-        R.chiediFuoco(R.cmdFine);
-    }
+    if (M.bytGiri[1] == 0 && M.bytGiri[2] == 0)
+        riportaPulsanteFine();
+}
+
+void Esito::riportaPulsanteFine()
+{
+    R.imgPPrenota.setVisible(false);
+    R.cmdFine.setEnabled(true);
+    R.cmdFine.setVisible(true);
+    R.Tobrano.setVisible(true);
+    R.cmdFine.setFocus();
+}
+
+void Esito::accredita(Portata c, int w)
+{
+    R.M.lngVincita[w] += datiPortata(c).premio;
+    intPesoPortate[w] = qint16(intPesoPortate[w] + datiPortata(c).peso);
 }
 
 void Esito::mostraPortate(int w)

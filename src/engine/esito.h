@@ -47,6 +47,8 @@ public:
     void MostraPortate2() { mostraPortate(2); }
     void mostraPortate(int w);
 
+    // A first win of course c: its prize and its weight go to contestant w.
+    void accredita(Portata c, int w);
     // How many times contestant w has won course c.
     int& conteggio(Portata c, int w);
     // The announcer's comment on a first win of c: one of its three variants.
@@ -59,6 +61,8 @@ public:
     static bool portataDellaCella(int cella, Portata& c);
 
 private:
+    // Nobody holds spins: the step button and the host come back.
+    void riportaPulsanteFine();
     void SuonaDoppione();
     void controllaMenuCompleto();
 

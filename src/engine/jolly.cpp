@@ -35,8 +35,7 @@ void Jolly::scegli(Portata c)
         M.lngVincita[w] += kPremioDoppione;
         SuonaJollyErrore();
     } else {
-        M.lngVincita[w] += datiPortata(c).premio;
-        E.intPesoPortate[w] = qint16(E.intPesoPortate[w] + datiPortata(c).peso);
+        E.accredita(c, w);
         R.mmcMelodia.command(QStringLiteral("Close"));
         if (E.varPortateVinte[w] <= limiteSuonoJolly(c))
             R.mmcMelodia.setFileName(R.suono(suonoJolly(c)));
@@ -60,15 +59,13 @@ void Jolly::SuonaJollyErrore()
 
 void Jolly::CompletaMenuJolly()
 {
-    Modulo1& M = R.M;
     Esito& E = R.esito;
-    const int w = M.bytConcorrente;
+    const int w = R.M.bytConcorrente;
     for (Portata c : kPortate) {
         if (E.conteggio(c, w) != 0)
             continue;
         E.conteggio(c, w) = 1;
-        M.lngVincita[w] += datiPortata(c).premio;
-        E.intPesoPortate[w] = qint16(E.intPesoPortate[w] + datiPortata(c).peso);
+        E.accredita(c, w);
     }
 }
 

@@ -25,21 +25,17 @@ void DomandaPrenotazione::RiattivaTabellone()
         R.ruota.varPassoDondolio = 0;
         R.tmrTempo.setEnabled(false);
     }
-    R.riprendiFuoco();
     // A second-phase question keeps its countdown, its contestant and its
     // frame: it is not a booking question.
-    if (domanda == TipoDomanda::SecondaFase) {
-        if (R.cmdFine.visible())
-            R.chiediFuoco(R.cmdFine);
-        return;
+    if (domanda != TipoDomanda::SecondaFase) {
+        R.cmdRipetere.setVisible(false);
+        R.tmrSecondi.setEnabled(false);
+        R.lblOrologio.setCaption(QStringLiteral("00"));
     }
-    R.cmdRipetere.setVisible(false);
-    R.tmrSecondi.setEnabled(false);
-    R.lblOrologio.setCaption(QStringLiteral("00"));
     // The hand-back has already written the board: a void challenge or a
     // finished spin left the step button shown.
     if (R.cmdFine.visible())
-        R.chiediFuoco(R.cmdFine);
+        R.cmdFine.setFocus();
     if (R.imgPPrenota.visible() && domanda == TipoDomanda::Prenotazione)
         ContoAllaRovescia(10);
 }
@@ -90,7 +86,7 @@ FineConto DomandaPrenotazione::Prenotazione(int w)
     R.txtRisposta.setVisible(true);
     R.cmdOK.setVisible(true);
     R.cmdCancella.setVisible(true);
-    R.chiediFuoco(R.txtRisposta);
+    R.txtRisposta.setFocus();
     R.cmdRipetere.setVisible(varErrori != 0);
     R.cmdPrenota1.setEnabled(false);
     R.cmdPrenota2.setEnabled(false);
@@ -114,10 +110,7 @@ void DomandaPrenotazione::cmdOK_Click()
     varRispostaConfermata = true;
     R.imgPostaz1.setVisible(false);
     R.imgPostaz2.setVisible(false);
-    for (int i = 0; i <= 2; ++i)
-        R.txtOpzione[i].setEnabled(false);
-    for (Control* c : std::initializer_list<Control*>{&R.txtRisposta, &R.cmdOK, &R.cmdCancella, &R.cmdRipetere})
-        c->setVisible(false);
+    chiudiRisposta();
     varRisposta = vbTrim(vbUCase(R.txtRisposta.text()));
 
     const int w = M.bytConcorrente;
@@ -138,31 +131,43 @@ void DomandaPrenotazione::cmdOK_Click()
     ++varErrori;
     if (varErrori == 2) {
         R.tmrSecondi.setEnabled(false);
-        R.Frame2.setVisible(false);
         suona(R.nomeVariante("nullo", 3));
-        R.imgPPrenota.setVisible(false);
-        domanda = TipoDomanda::Nessuna;
-        R.cmdFine.setVisible(true);
-        R.Tobrano.setVisible(true);
-        R.cmdFine.setEnabled(true);
-        R.chiediFuoco(R.cmdFine);
+        domandaFinita();
+        R.cmdFine.setFocus();
         return;
     }
     if (w != 1 && w != 2)
         return;
-    const int altro = 3 - w;
-    CommandButton& prenota = altro == 1 ? R.cmdPrenota1 : R.cmdPrenota2;
-    prenota.setEnabled(true);
-    prenota.setBackColor(frmRuota::kGiallo);
-    riapriPer(altro);
-    M.bytConcorrente = 0;
+    riapriPer(3 - w);
     suona(R.nomeVariante("errato", 6));
     ContoAllaRovescia(10);
 }
 
+void DomandaPrenotazione::chiudiRisposta()
+{
+    for (int i = 0; i <= 2; ++i)
+        R.txtOpzione[i].setEnabled(false);
+    for (Control* c : std::initializer_list<Control*>{&R.txtRisposta, &R.cmdOK, &R.cmdCancella, &R.cmdRipetere})
+        c->setVisible(false);
+}
+
 void DomandaPrenotazione::riapriPer(int altro)
 {
+    CommandButton& prenota = altro == 1 ? R.cmdPrenota1 : R.cmdPrenota2;
+    prenota.setEnabled(true);
+    prenota.setBackColor(frmRuota::kGiallo);
+    R.M.bytConcorrente = 0;
     R.txtDomanda.setText(R.M.strNomeConcorrente[altro].str() + QStringLiteral(" ti puoi prenotare!"));
+}
+
+void DomandaPrenotazione::domandaFinita()
+{
+    R.Frame2.setVisible(false);
+    R.imgPPrenota.setVisible(false);
+    domanda = TipoDomanda::Nessuna;
+    R.cmdFine.setVisible(true);
+    R.Tobrano.setVisible(true);
+    R.cmdFine.setEnabled(true);
 }
 
 void DomandaPrenotazione::tmrSecondi_Timer()
@@ -181,16 +186,8 @@ void DomandaPrenotazione::tmrSecondi_Timer()
     }
     if (varErrori != 1 || (w != 1 && w != 2))
         return;
-    const int altro = 3 - w;
-    CommandButton& prenota = altro == 1 ? R.cmdPrenota1 : R.cmdPrenota2;
-    prenota.setEnabled(true);
-    prenota.setBackColor(frmRuota::kGiallo);
-    M.bytConcorrente = 0;
-    for (int i = 0; i <= 2; ++i)
-        R.txtOpzione[i].setEnabled(false);
-    for (Control* c : std::initializer_list<Control*>{&R.txtRisposta, &R.cmdOK, &R.cmdCancella, &R.cmdRipetere})
-        c->setVisible(false);
-    riapriPer(altro);
+    riapriPer(3 - w);
+    chiudiRisposta();
     suona(R.nomeVariante("scaduto", 3));
     ContoAllaRovescia(10);
 }
@@ -205,19 +202,14 @@ void DomandaPrenotazione::fineNulla()
     }
     for (int i = 0; i <= 2; ++i)
         R.txtOpzione[i].setEnabled(false);
-    R.Frame2.setVisible(false);
-    R.imgPPrenota.setVisible(false);
-    domanda = TipoDomanda::Nessuna;
-    R.cmdFine.setVisible(true);
-    R.Tobrano.setVisible(true);
-    R.cmdFine.setEnabled(true);
+    domandaFinita();
 }
 
 void DomandaPrenotazione::cmdRipetere_Click()
 {
     R.cmdRipetere.setVisible(false);
     R.mmcMelodia.play(R.M.strFileDomanda, R.M.strParlato);
-    R.chiediFuoco(R.txtRisposta);
+    R.txtRisposta.setFocus();
 }
 
 void DomandaPrenotazione::cmdCancella_Click()
@@ -225,7 +217,7 @@ void DomandaPrenotazione::cmdCancella_Click()
     if (R.txtDomanda.text().isEmpty() && R.cmdConferma.visible())
         return;
     R.txtRisposta.setText(QString());
-    R.chiediFuoco(R.txtRisposta);
+    R.txtRisposta.setFocus();
 }
 
 void DomandaPrenotazione::txtOpzione_Click(int index)

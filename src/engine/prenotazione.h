@@ -50,9 +50,15 @@ public:
     void txtOpzione_Click(int index);
 
 private:
-    // The other contestant's booking window after a first failure.
+    // The options and the answer area close after an answer or a time-out.
+    void chiudiRisposta();
+    // After a first failure only the other contestant may book, and nobody
+    // is booked.
     void riapriPer(int altro);
+    // A void question: everything but the step button is switched off.
     void fineNulla();
+    // The question is over and the step button comes back with the host.
+    void domandaFinita();
     void suona(const QString& nome);
 
     frmRuota& R;

@@ -113,7 +113,7 @@ void Control::setToolTipText(const QString& text)
     widget_->setToolTip(text);
 }
 
-void Control::setFocus() { widget_->setFocus(Qt::OtherFocusReason); }
+void Control::setFocus() { form_.focusControl(*this); }
 
 void Control::zOrder(int position)
 {

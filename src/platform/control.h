@@ -59,6 +59,8 @@ public:
     void setToolTipText(const QString& text);
     QString tag;
 
+    // While its window is disabled (another window works over it), the
+    // control takes the focus as soon as the window is enabled again.
     void setFocus();
     // 0 brings the control to the front of its siblings, 1 sends it back.
     void zOrder(int position = 0);

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+
+#include <utility>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
@@ -223,6 +225,21 @@ void Form::setEnabled(bool on)
 {
     enabled_ = on;
     window_->setEnabled(on);
+    if (on) {
+        Control* c = std::exchange(pendingFocus_, nullptr);
+        if (c && c->visible() && c->enabled())
+            c->widget()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Form::focusControl(Control& c)
+{
+    if (enabled_) {
+        pendingFocus_ = nullptr;
+        c.widget()->setFocus(Qt::OtherFocusReason);
+    } else {
+        pendingFocus_ = &c;
+    }
 }
 
 QString Form::caption() const { return window_->windowTitle(); }
@@ -250,7 +267,12 @@ WaitEnd Form::wait(double deadline, const std::function<bool()>& done)
 void Form::dispatch(const std::function<void()>& handler) { platform_.loop.dispatch(handler); }
 
 void Form::addControl(Control* c) { controls_.push_back(c); }
-void Form::removeControl(Control* c) { std::erase(controls_, c); }
+void Form::removeControl(Control* c)
+{
+    std::erase(controls_, c);
+    if (pendingFocus_ == c)
+        pendingFocus_ = nullptr;
+}
 void Form::addTimer(Timer* t) { timers_.push_back(t); }
 void Form::removeTimer(Timer* t) { std::erase(timers_, t); }
 void Form::addPlayer(MultimediaControl* m) { players_.push_back(m); }

@@ -118,6 +118,7 @@ public:
     void attach(ScreenRegistry* registry) { registry_ = registry; }
     void addControl(Control* c);
     void removeControl(Control* c);
+    void focusControl(Control& c);
     void addTimer(Timer* t);
     void removeTimer(Timer* t);
     void addPlayer(MultimediaControl* m);
@@ -143,6 +144,7 @@ private:
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
     std::vector<MultimediaControl*> players_;
+    Control* pendingFocus_ = nullptr;
     CommandButton* defaultButton_ = nullptr;   // controls live as long as their window
     CommandButton* cancelButton_ = nullptr;
     QString fontName_ = QStringLiteral("MS Sans Serif");

@@ -21,13 +21,8 @@ struct Tavolo : BoardWorld {
     void vince(int w, const QList<int>& celle)
     {
         for (int c : celle) {
-            concedi(w, 0);
-            (w == 1 ? R->cmdGira1 : R->cmdGira2).setEnabled(false);
-            run([&] {
-                M().bytConcorrente = quint8(w);
-                R->ruota.varTraguardo = c;
-                R->esito.EsitoRuota();
-            });
+            giroInCorso(w, 0);
+            esito(w, c);
         }
     }
     // Element 0 of each row of contestant w, and his station, as "xxxxx x".

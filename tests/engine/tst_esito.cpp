@@ -36,23 +36,6 @@ struct Tavolo : BoardWorld {
         R->cmdFine.setVisible(false);
         R->Tobrano.setVisible(false);
     }
-    // The wheel stops on a cell for contestant w: the outcome, as the end of
-    // the rocking calls it.
-    void esito(int w, int cella)
-    {
-        run([&] {
-            M().bytConcorrente = quint8(w);
-            R->ruota.varTraguardo = cella;
-            R->esito.EsitoRuota();
-        });
-    }
-    // Contestant w's spin is under way with this many spins left, as his
-    // release leaves the board.
-    void giroInCorso(int w, int rimasti)
-    {
-        concedi(w, rimasti);
-        (w == 1 ? R->cmdGira1 : R->cmdGira2).setEnabled(false);
-    }
     void esiti(int w, const QList<int>& celle)
     {
         for (int c : celle)
@@ -113,6 +96,8 @@ private slots:
         QTest::newRow("primo again") << QList<int>{4} << 24 << 50 << 0 << 1 << "doppione" << "xx... ..... ..... ..... .....";
         QTest::newRow("a sixth dolce") << QList<int>{16, 36, 16, 36, 16} << 36 << 50 << 0 << 1 << "doppione"
                                        << "..... ..... ..... xxxxx .....";
+        QTest::newRow("dieta with nothing won") << niente << 40 << 0 << 0 << 0 << "dieta"
+                                                << "..... ..... ..... ..... .....";
         QTest::newRow("dieta") << QList<int>{8} << 40 << 0 << 0 << 1 << "dieta" << "..... ..... x.... ..... .....";
     }
     void theCellsOfTheWheel()

@@ -88,6 +88,20 @@ struct Domanda : BoardWorld {
     double t0 = 0;
 };
 
+// Counts the key presses that reach a control.
+class TastiArrivati : public QObject {
+public:
+    int quanti = 0;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress)
+            ++quanti;
+        return QObject::eventFilter(o, e);
+    }
+};
+
 }  // namespace
 
 class TestPrenotazione : public QObject {
@@ -118,6 +132,11 @@ private slots:
         Domanda d;
         frmRuota& R = *d.R;
         QString dopoLaPrenotazione, dopoIlTasto;
+        TastiArrivati arrivati;
+        d.a(1.5, [&] {
+            R.Command1.setFocus();
+            R.Command1.widget()->installEventFilter(&arrivati);
+        });
         d.a(2, [&] { d.prenota(2); });
         d.a(3, [&] {
             dopoLaPrenotazione = R.txtRisposta.text();
@@ -132,6 +151,7 @@ private slots:
         d.a(4, [&] { d.rispondi(" roma "); });
         d.arma();
         QCOMPARE(dopoLaPrenotazione, QString());
+        QCOMPARE(arrivati.quanti, 0);   // the control focused when the key booked never saw it
         QCOMPARE(dopoIlTasto, QStringLiteral("n"));
         QCOMPARE(d.R->prenotazione.varRisposta, QStringLiteral("ROMA"));
         QCOMPARE(d.voci(), (QStringList{"domanda", "esatto"}));

@@ -183,6 +183,39 @@ private slots:
         QCOMPARE(R.cmdFine.visible(), !corto);
     }
 
+    // The slow-down that brings the force to 0 falls on the rocking's start
+    // (a later slow-down cell can be any cell): the wheel rocks from that very
+    // tick, not a turn later.
+    void aSlowDownOnTheRockingStartStopsAtOnce()
+    {
+        Tavolo t;
+        frmRuota& R = *t.R;
+        t.concedi(1);
+        t.preparaLancio(16, 20);
+        t.fakes.random.push(0.3);   // the next slow-down: 20 - Int(0.3 * 20) = 14
+        t.lancia1(0.5);
+        const double rilascio = t.loop().now();
+        QVERIFY(t.finoA([&] { return R.tmrDondolio.enabled(); }, 10));
+        QCOMPARE(int(t.M().varPosRuota), 14);
+        QCOMPARE(int(R.ruota.intForza), 0);
+        QCOMPARE(t.loop().now() - rilascio, 20 * 0.05 + (27 + 1 + 14) * 0.1);
+    }
+
+    // The switches silence the wheel's music and the announcer's voice.
+    void theSoundSwitches()
+    {
+        Tavolo t;
+        frmRuota& R = *t.R;
+        t.M().strMusica.clear();
+        t.M().strParlato.clear();
+        t.concedi(1);
+        t.preparaLancio(8, 44);
+        t.lancia1(0);
+        QVERIFY(t.finoAFermo());
+        QVERIFY(R.cmdGira1.enabled());   // a short spin, given back in silence
+        QVERIFY(t.fakes.audio.played().isEmpty());
+    }
+
     // A side screen opened and closed while a spin is under way: the spin
     // goes on and the wheel stops on the cell it awards.
     void aSideScreenNeverDisturbsASpin_data()

@@ -183,6 +183,23 @@ private slots:
         QCOMPARE(board.clicks, 1);
     }
 
+    // A focus given while the window is disabled is taken when it is
+    // enabled again.
+    void aFocusGivenWhileDisabledWaitsForTheWindow()
+    {
+        TestWorld w;
+        auto& board = w.ctx->screens.get<BoardLike>();
+        w.run([&] { board.show(); });
+        w.run([&] { board.cmdGira.setFocus(); });
+        w.run([&] {
+            board.setEnabled(false);
+            board.txtRisposta.setFocus();
+        });
+        QVERIFY(board.window()->focusWidget() != board.txtRisposta.widget());
+        w.run([&] { board.setEnabled(true); });
+        QCOMPARE(board.window()->focusWidget(), board.txtRisposta.widget());
+    }
+
     void keyPreviewSeesKeysBeforeTheFocusedControl()
     {
         TestWorld w;

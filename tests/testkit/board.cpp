@@ -119,6 +119,21 @@ void BoardWorld::concedi(int w, int giri)
     });
 }
 
+void BoardWorld::giroInCorso(int w, int rimasti)
+{
+    concedi(w, rimasti);
+    (w == 1 ? board().cmdGira1 : board().cmdGira2).setEnabled(false);
+}
+
+void BoardWorld::esito(int w, int cella)
+{
+    run([&] {
+        M().bytConcorrente = quint8(w);
+        board().ruota.varTraguardo = cella;
+        board().esito.EsitoRuota();
+    });
+}
+
 void BoardWorld::preparaLancio(int traguardo, int rallenta)
 {
     fakes.random.pushDraw(traguardo / 4 + 1, 12);

@@ -54,6 +54,12 @@ public:
     // won challenge leaves the board (the step button and the host hidden
     // since its launch).
     void concedi(int w, int giri = 1);
+    // Contestant w's spin is under way with this many spins left, as his
+    // release leaves the board.
+    void giroInCorso(int w, int rimasti);
+    // The wheel stops on a cell for contestant w: its outcome, as the end of
+    // the rocking calls it.
+    void esito(int w, int cella);
     // Queues the two draws of a release: the target cell and the first
     // slow-down cell (each 0, 4, ... 44).
     void preparaLancio(int traguardo, int rallenta);

@@ -546,18 +546,7 @@ void paintRig(QPainter& p, const EditionLook& look, int shot)
     for (const Lamp& lamp : lamps)
         drawBeam(p, QPointF(lamp.x, kTruss + 8), lamp.target, 10, 150, alpha(lamp.colour, lamp.strength));
 
-    QLinearGradient metal(QPointF(0, 0), QPointF(0, kTruss));
-    metal.setColorAt(0, QColor(0x3a, 0x3c, 0x44));
-    metal.setColorAt(0.5, QColor(0x7a, 0x7f, 0x8c));
-    metal.setColorAt(1, QColor(0x2a, 0x2c, 0x33));
-    p.fillRect(QRectF(0, 0, kWidth, kTruss), QColor(0x16, 0x17, 0x1e));
-    p.setPen(QPen(QColor(0x5b, 0x60, 0x6b), 1.3));
-    for (qreal x = 0; x < kWidth; x += 18) {
-        p.drawLine(QPointF(x, 3), QPointF(x + 9, kTruss - 3));
-        p.drawLine(QPointF(x + 9, kTruss - 3), QPointF(x + 18, 3));
-    }
-    p.fillRect(QRectF(0, 1, kWidth, 3), metal);
-    p.fillRect(QRectF(0, kTruss - 4, kWidth, 3), metal);
+    drawTruss(p, kWidth, kTruss, 18, 1.3, QColor(0x16, 0x17, 0x1e));
     for (const Lamp& lamp : lamps) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x20, 0x21, 0x28));

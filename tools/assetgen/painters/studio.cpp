@@ -192,18 +192,7 @@ void paintRig(QPainter& p, const EditionLook& look)
     drawBeam(p, QPointF(-10, 20), QPointF(300, kHorizon + 60), 10, 120, alpha(look.accent2.lighter(120), 30));
     drawBeam(p, QPointF(kWidth + 10, 20), QPointF(620, kHorizon + 60), 10, 120, alpha(look.accent.lighter(130), 30));
 
-    QLinearGradient metal(QPointF(0, 0), QPointF(0, kTruss));
-    metal.setColorAt(0, QColor(0x3a, 0x3c, 0x44));
-    metal.setColorAt(0.5, QColor(0x7a, 0x7f, 0x8c));
-    metal.setColorAt(1, QColor(0x2a, 0x2c, 0x33));
-    p.fillRect(QRectF(0, 0, kWidth, kTruss), QColor(0x1a, 0x1b, 0x22));
-    p.setPen(QPen(QColor(0x5b, 0x60, 0x6b), 1.2));
-    for (qreal x = 0; x < kWidth; x += 16) {
-        p.drawLine(QPointF(x, 3), QPointF(x + 8, kTruss - 3));
-        p.drawLine(QPointF(x + 8, kTruss - 3), QPointF(x + 16, 3));
-    }
-    p.fillRect(QRectF(0, 1, kWidth, 3), metal);
-    p.fillRect(QRectF(0, kTruss - 4, kWidth, 3), metal);
+    drawTruss(p, kWidth, kTruss, 16, 1.2, QColor(0x1a, 0x1b, 0x22));
     for (const Lamp& lamp : lamps) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x20, 0x21, 0x28));

@@ -160,6 +160,22 @@ void drawBeam(QPainter& p, QPointF apex, QPointF target, qreal apexWidth, qreal 
              alpha(colour, std::min(255, colour.alpha() * 2)));
 }
 
+void drawTruss(QPainter& p, qreal width, qreal height, qreal step, qreal penWidth, const QColor& band)
+{
+    QLinearGradient metal(QPointF(0, 0), QPointF(0, height));
+    metal.setColorAt(0, QColor(0x3a, 0x3c, 0x44));
+    metal.setColorAt(0.5, QColor(0x7a, 0x7f, 0x8c));
+    metal.setColorAt(1, QColor(0x2a, 0x2c, 0x33));
+    p.fillRect(QRectF(0, 0, width, height), band);
+    p.setPen(QPen(QColor(0x5b, 0x60, 0x6b), penWidth));
+    for (qreal x = 0; x < width; x += step) {
+        p.drawLine(QPointF(x, 3), QPointF(x + step / 2, height - 3));
+        p.drawLine(QPointF(x + step / 2, height - 3), QPointF(x + step, 3));
+    }
+    p.fillRect(QRectF(0, 1, width, 3), metal);
+    p.fillRect(QRectF(0, height - 4, width, 3), metal);
+}
+
 void drawBulb(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
 {
     drawGlow(p, centre, radius * 2.8, alpha(colour, 110));

@@ -49,6 +49,9 @@ void drawGlow(QPainter& p, const QRectF& ellipse, const QColor& colour);
 // A light beam from a lamp at apex to a pool of light around target.
 void drawBeam(QPainter& p, QPointF apex, QPointF target, qreal apexWidth, qreal targetWidth, const QColor& colour);
 void drawBulb(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+// The lighting rig across the top of a studio: a zigzag lattice of the given
+// step between two metal rails, on a dark band.
+void drawTruss(QPainter& p, qreal width, qreal height, qreal step, qreal penWidth, const QColor& band);
 void drawBulbRow(QPainter& p, QPointF from, QPointF to, int count, qreal radius, const QList<QColor>& colours);
 void drawSparkle(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
 
