@@ -1,6 +1,6 @@
 // Every reader of a file the user can touch or choose in a dialog, fed any
 // bytes: as records, and as a whole file read slot by slot.
-#include "competitions/archivi.h"
+#include "records/archivi.h"
 #include "platform/recordfile.h"
 #include "state/settings.h"
 

@@ -2,7 +2,7 @@
 // the match's starting state, in the order the engine relies on.
 #include "board/frmRuota.h"
 #include "board/operazioni.h"
-#include "competitions/cappelli.h"
+#include "board/cappelli.h"
 #include "platform/format.h"
 #include "platform/recordfile.h"
 #include "state/edizione.h"

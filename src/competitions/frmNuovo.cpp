@@ -1,9 +1,9 @@
 #include "competitions/frmNuovo.h"
 
 #include "board/frmRuota.h"
-#include "competitions/archivi.h"
-#include "competitions/creazione.h"
-#include "competitions/voci.h"
+#include "records/archivi.h"
+#include "records/creazione.h"
+#include "records/voci.h"
 #include "platform/format.h"
 #include "platform/text.h"
 #include "shell/frmMenu.h"

@@ -1,7 +1,7 @@
 // The new-game screen: names, game types, the competition's files and the
 // routes out of it.
 #include "competitions/frmNuovo.h"
-#include "competitions/voci.h"
+#include "records/voci.h"
 #include "platform/recordfile.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"

@@ -1,7 +1,7 @@
 // Writes the data files a fresh installation supplies in each edition's
 // scores folder: the single matches' jackpot and the three best-score tables.
 // A file that is already there belongs to the player and is never touched.
-#include "competitions/archivi.h"
+#include "records/archivi.h"
 #include "platform/recordfile.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "competitions/cappelli.h"
+#include "board/cappelli.h"
 
 #include "board/frmRuota.h"
-#include "competitions/archivi.h"
+#include "records/archivi.h"
 #include "platform/recordfile.h"
 
 namespace zolmera {

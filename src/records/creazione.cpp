@@ -1,4 +1,4 @@
-#include "competitions/creazione.h"
+#include "records/creazione.h"
 
 #include "platform/recordfile.h"
 

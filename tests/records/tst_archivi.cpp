@@ -1,6 +1,6 @@
 // The competitions' record layouts, their companion files and the files a
 // fresh installation supplies.
-#include "competitions/archivi.h"
+#include "records/archivi.h"
 #include "platform/recordfile.h"
 #include "testkit/bytes.h"
 #include "testkit/world.h"

@@ -1,4 +1,4 @@
-#include "competitions/archivi.h"
+#include "records/archivi.h"
 
 #include "platform/recordfile.h"
 

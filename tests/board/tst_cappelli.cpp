@@ -1,5 +1,5 @@
 // The hats of earlier results on the board.
-#include "competitions/archivi.h"
+#include "records/archivi.h"
 #include "platform/recordfile.h"
 #include "testkit/board.h"
 

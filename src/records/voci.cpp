@@ -1,4 +1,4 @@
-#include "competitions/voci.h"
+#include "records/voci.h"
 
 #include "platform/text.h"
 #include "state/context.h"
