@@ -1,5 +1,6 @@
 // The board's load with the generated pictures, against decoding the same
 // picture files alone: the goal is under three times.
+#include "app/composizione.h"
 #include "board/frmRuota.h"
 #include "platform/fake_platform.h"
 #include "platform/pictures.h"
@@ -29,6 +30,7 @@ struct Mondo {
                    fakes.printer,  fakes.program},
           ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
     {
+        componi(ctx);
         testing::statoNuovaPartita(ctx.M);
         ctx.M.bytTipoGioco = 0;   // no jackpot file: only the board is timed
     }

@@ -3,6 +3,7 @@
 // sounds and dialogs stay fake, so only the board's own work is measured.
 #include "tempo_cpu.h"
 
+#include "app/composizione.h"
 #include "board/frmRuota.h"
 #include "platform/fake_platform.h"
 #include "platform/pictures.h"
@@ -19,6 +20,7 @@ struct TabelloneReale {
                    fakes.printer, fakes.program},
           ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
     {
+        componi(ctx);
         testing::statoNuovaPartita(ctx.M);
         ctx.M.bytTipoGioco = 0;
         loop.dispatch([&] {

@@ -1,7 +1,7 @@
 // Starts either the game or a bare Qt window, the same way, and quits as soon
 // as the first window is on screen: the startup benchmark times both.
 #include "platform/form.h"
-#include "shell/program.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -75,9 +75,9 @@ void Celebrazione::termina()
     R.imgPPrenota.setVisible(false);
 
     // The match goes on where the celebration found it: a spin still charging,
-    // turning or rocking, a jolly choice or a question still open will bring
-    // the step button back themselves when they end.
-    if (R.partitaInAttesa())
+    // turning or rocking, a jolly choice, a challenge or a question still open
+    // will bring the step button back themselves when they end.
+    if (R.attivita().inCorso())
         return;
     // The step button, hidden all through the celebration, is back only when
     // nobody holds a spin.

@@ -1,9 +1,7 @@
 // The board's menus, its arrows, its activation and its closing.
 #include "board/frmRuota.h"
 #include "board/operazioni.h"
-#include "shell/frmComandiGioco.h"
-#include "shell/frmMenu.h"
-#include "shell/frmMenuZolmer.h"
+#include "state/indirizzi.h"
 
 namespace zolmera {
 
@@ -14,23 +12,25 @@ void frmRuota::Form_Activate() { prenotazione.RiattivaTabellone(); }
 void frmRuota::Menu_Click()
 {
     if (!ruotaGira())
-        ctx.screens.get<frmMenuZolmer>().show();
+        ctx.rotte.mostra(Schermo::MenuDelGiorno);
 }
 
 void frmRuota::Comandi_Click()
 {
     if (!ruotaGira())
-        ctx.screens.get<frmComandiGioco>().show();
+        ctx.rotte.mostra(Schermo::Comandi);
 }
 
 void frmRuota::Punteggi_Click()
 {
-    // The best-score screen is not part of the game yet.
+    if (!ruotaGira())
+        ctx.rotte.mostra(Schermo::Punteggi);
 }
 
 void frmRuota::Versione_Click()
 {
-    // The about box is not part of the game yet.
+    if (!ruotaGira())
+        ctx.rotte.mostra(Schermo::Informazioni);
 }
 
 void frmRuota::Guida_Click()
@@ -42,13 +42,13 @@ void frmRuota::Guida_Click()
 void frmRuota::Sito_Click()
 {
     if (!ruotaGira())
-        ctx.sys.desktop.openUrl(frmMenu::kSitoWeb);
+        ctx.sys.desktop.openUrl(kSitoWeb);
 }
 
 void frmRuota::Posta_Click()
 {
     if (!ruotaGira())
-        ctx.sys.desktop.openUrl(frmMenu::kPostaAssistenza);
+        ctx.sys.desktop.openUrl(kPostaAssistenza);
 }
 
 void frmRuota::Salva_Click()
@@ -60,7 +60,7 @@ void frmRuota::Salva_Click()
 void frmRuota::cmdJMenu_Click()
 {
     // The one command that works while the wheel turns.
-    ctx.screens.get<frmMenuZolmer>().show();
+    ctx.rotte.mostra(Schermo::MenuDelGiorno);
 }
 
 // ---- the arrows: the play area slides between three places -----------------
@@ -122,11 +122,13 @@ void frmRuota::Form_Unload(bool&)
     mmcMusica.command(QStringLiteral("Close"));
     switch (M.bytTipoGioco) {
     case 1:
-    // The tournament and season screens are not part of the game yet: their
-    // matches return to the start screen meanwhile.
+        ctx.rotte.mostra(Schermo::Avvio);
+        break;
     case 2:
+        ctx.rotte.mostra(Schermo::Campionato);
+        break;
     case 3:
-        ctx.screens.get<frmMenu>().show();
+        ctx.rotte.mostra(Schermo::Stagione);
         break;
     default:
         break;

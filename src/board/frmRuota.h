@@ -171,10 +171,20 @@ public:
     void cmdGira1_Click();
     void cmdGira2_Click();
 
-    // Something of the match is still under way that will bring the step
-    // button back itself when it ends: a spin charging, turning or rocking,
-    // the jolly's choice, a question or the second phase's choices.
-    bool partitaInAttesa() const;
+    // What the match is doing now. Each of the first five, when it ends,
+    // brings the step button back itself or lights what comes next, so
+    // nothing else may bring the step button back meanwhile; a side screen
+    // only holds the board, and the button may come back under it.
+    struct Attivita {
+        bool giro = false;              // a spin charging, turning or rocking
+        bool celebrazione = false;
+        bool sceltaJolly = false;
+        bool prova = false;             // a challenge window holds the board
+        bool domanda = false;           // a booking or second-phase question is up
+        bool schermoLaterale = false;   // the lunch menu, the controls...
+        bool inCorso() const { return giro || celebrazione || sceltaJolly || prova || domanda; }
+    };
+    Attivita attivita() const;
 
     void Command1_Click();
     void Command2_Click();

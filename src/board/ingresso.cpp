@@ -2,7 +2,6 @@
 // mouse button for the one who plays with the mouse, held to charge the spin
 // and released to throw it; and the clicks on the station buttons.
 #include "board/frmRuota.h"
-#include "shell/frmComandiGioco.h"
 
 namespace zolmera {
 
@@ -134,15 +133,21 @@ void frmRuota::collegaMouse(Control& bersaglio)
 
 // A contestant who clicks his lit button instead of using his controls is
 // shown what his controls are.
-void frmRuota::cmdPrenota1_Click() { ctx.screens.get<frmComandiGioco>().show(); }
-void frmRuota::cmdPrenota2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
-void frmRuota::cmdGira1_Click() { ctx.screens.get<frmComandiGioco>().show(); }
-void frmRuota::cmdGira2_Click() { ctx.screens.get<frmComandiGioco>().show(); }
+void frmRuota::cmdPrenota1_Click() { ctx.rotte.mostra(Schermo::Comandi); }
+void frmRuota::cmdPrenota2_Click() { ctx.rotte.mostra(Schermo::Comandi); }
+void frmRuota::cmdGira1_Click() { ctx.rotte.mostra(Schermo::Comandi); }
+void frmRuota::cmdGira2_Click() { ctx.rotte.mostra(Schermo::Comandi); }
 
-bool frmRuota::partitaInAttesa() const
+frmRuota::Attivita frmRuota::attivita() const
 {
-    return tmrPressione.enabled() || tmrTempo.enabled() || tmrDondolio.enabled() || Frame1.visible()
-        || Frame2.visible() || Frame3.visible() || Frame4.visible();
+    Attivita a;
+    a.giro = tmrPressione.enabled() || tmrTempo.enabled() || tmrDondolio.enabled();
+    a.celebrazione = tmrAnimazione.enabled();
+    a.sceltaJolly = Frame1.visible();
+    a.prova = lancio.provaAperta;
+    a.domanda = prenotazione.domanda != TipoDomanda::Nessuna;
+    a.schermoLaterale = !enabled() && !a.prova;
+    return a;
 }
 
 }  // namespace zolmera

@@ -2,7 +2,6 @@
 
 #include "board/frmRuota.h"
 #include "platform/format.h"
-#include "shell/frmMenuZolmer.h"
 
 namespace zolmera {
 
@@ -25,6 +24,7 @@ void ConcediGiro(AppContext& ctx, int w)
     frmRuota* R = tabellone(ctx);
     if (!R || (w != 1 && w != 2))
         return;
+    R->lancio.provaAperta = false;
     CommandButton& gira = w == 1 ? R->cmdGira1 : R->cmdGira2;
     gira.setEnabled(true);
     gira.setBackColor(frmRuota::kGiallo);
@@ -35,6 +35,7 @@ void SegnalaProvaNulla(AppContext& ctx)
     frmRuota* R = tabellone(ctx);
     if (!R)
         return;
+    R->lancio.provaAperta = false;
     R->cmdFine.setVisible(true);
     R->cmdFine.setEnabled(true);
     R->Tobrano.setVisible(true);
@@ -68,6 +69,7 @@ void ArmaDomandaPrenotazione(AppContext& ctx, const QString& domandaScritta)
     frmRuota* R = tabellone(ctx);
     if (!R)
         return;
+    R->lancio.provaAperta = false;
     R->prenotazione.domanda = TipoDomanda::Prenotazione;
     R->Frame2.setVisible(true);
     R->Frame2.setEnabled(false);
@@ -99,7 +101,8 @@ void ChiudiTabellone(AppContext& ctx)
 
 void MostraMontepremi(AppContext& ctx)
 {
-    ctx.screens.get<frmMenuZolmer>().lblMontepremi.setCaption(formatImporto(ctx.M.lngMontepremi));
+    if (auto* schermo = dynamic_cast<SchermoMontepremi*>(ctx.rotte.carica(Schermo::MenuDelGiorno)))
+        schermo->mostraMontepremi(formatImporto(ctx.M.lngMontepremi));
 }
 
 }  // namespace zolmera

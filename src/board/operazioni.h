@@ -40,4 +40,14 @@ void ChiudiTabellone(AppContext& ctx);
 // when it is not loaded.
 void MostraMontepremi(AppContext& ctx);
 
+// What the jackpot screen offers the board: it lives above the match and is
+// reached through the routes, so the board knows it only by this.
+class SchermoMontepremi {
+public:
+    virtual void mostraMontepremi(const QString& importo) = 0;
+
+protected:
+    ~SchermoMontepremi() = default;
+};
+
 }  // namespace zolmera

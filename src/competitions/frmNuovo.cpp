@@ -1,12 +1,10 @@
 #include "competitions/frmNuovo.h"
 
-#include "board/frmRuota.h"
 #include "records/archivi.h"
 #include "records/creazione.h"
 #include "records/voci.h"
 #include "platform/format.h"
 #include "platform/text.h"
-#include "shell/frmMenu.h"
 
 namespace zolmera {
 
@@ -290,14 +288,16 @@ void frmNuovo::Form_Unload(bool&)
 {
     switch (seguito_) {
     case Seguito::Tabellone:
-        ctx.screens.get<frmRuota>().show();
+        ctx.rotte.mostra(Schermo::Tabellone);
         break;
     case Seguito::Campionato:
+        ctx.rotte.mostra(Schermo::Campionato);
+        break;
     case Seguito::Stagione:
-    // The season and tournament screens are not part of the game yet: the
-    // competition is saved and can be resumed once they are.
+        ctx.rotte.mostra(Schermo::Stagione);
+        break;
     case Seguito::Menu:
-        ctx.screens.get<frmMenu>().show();
+        ctx.rotte.mostra(Schermo::Avvio);
         break;
     case Seguito::Nessuno:
         break;

@@ -181,6 +181,11 @@ void Esito::ProssimoGiro()
 
 void Esito::riportaPulsanteFine()
 {
+    // Whatever is still under way (the other contestant's celebration above
+    // all) brings the button back itself when it ends; shown now, it could be
+    // pressed in the gap and start the next step under it.
+    if (R.attivita().inCorso())
+        return;
     R.imgPPrenota.setVisible(false);
     R.cmdFine.setEnabled(true);
     R.cmdFine.setVisible(true);

@@ -5,39 +5,14 @@
 
 namespace zolmera {
 
-const std::array<QString, 20> LancioProve::kTitoliProve = {
-    QStringLiteral("PERCORSO MINATO"),       QStringLiteral("SCASSA QUINDICI"),
-    QStringLiteral("MORRA CINESE"),          QStringLiteral("LA CASSAFORTE"),
-    QStringLiteral("IL GEO-ANAGRAMMA"),      QStringLiteral("SEQUENZA DI CARTE"),
-    QStringLiteral("COPPIA DI PIETANZE"),    QStringLiteral("LABIRINTO DEI GOLOSI"),
-    QStringLiteral("TIRO AL PUPAZZO"),       QStringLiteral("IL PERSONAGGIO MISTERIOSO"),
-    QStringLiteral("TIRO AL PIATTO"),        QStringLiteral("I PREDATORI DELLA CHIAVE PERDUTA"),
-    QStringLiteral("CALCI DI RIGORE"),       QStringLiteral("IL DOMANDIERE"),
-    QStringLiteral("IL PUZZLE"),             QStringLiteral("CASCATA DI PALLONCINI"),
-    QStringLiteral("LA SPESA E' GIUSTA"),    QStringLiteral("CANTANTI E CANZONI"),
-    QStringLiteral("PRIMA O DOPO"),          QStringLiteral("IL REBUS"),
-};
-
-const std::array<QString, 18> LancioProve::kTitoliProvine = {
-    QStringLiteral("CALCOLO OGGETTI"),       QStringLiteral("IL CALCOLATORE"),
-    QStringLiteral("STORIA IMMAGINARIA"),    QStringLiteral("CULTURA GENERALE"),
-    QStringLiteral("L'OGGETTO MULTICOLORE"), QStringLiteral("LA COPPIA MANCANTE"),
-    QStringLiteral("IL TELEGRAMMA"),         QStringLiteral("IL MOTIVO MISTERIOSO"),
-    QStringLiteral("CODICE FISCALE"),        QStringLiteral("DATA DI NASCITA"),
-    QStringLiteral("COMPLETA IL PROVERBIO"), QStringLiteral("DOMANDA AL CONTRARIO"),
-    QStringLiteral("INDOVINELLO AL FULMICOTONE"), QStringLiteral("IL GRANDE CHEF"),
-    QStringLiteral("LINGUAGGIO FARFALLINO"), QStringLiteral("RITRATTO DI CANZONI"),
-    QStringLiteral("PAROLE IN GABBIA"),      QStringLiteral("OCCHIO ALLE DIFFERENZE"),
-};
-
-LancioProve::LancioProve(frmRuota& board) : catalogo(catalogoPredefinito()), R(board) {}
+LancioProve::LancioProve(frmRuota& board) : catalogo(board.ctx.catalogo), R(board) {}
 
 void LancioProve::CaricaTitoliProve()
 {
     for (int k = 1; k <= 20; ++k)
-        strTitoloProva[k] = kTitoliProve[std::size_t(k - 1)];
+        strTitoloProva[k] = catalogo.titoliProve[std::size_t(k)];
     for (int k = 1; k <= 18; ++k)
-        strTitoloProvina[k] = kTitoliProvine[std::size_t(k - 1)];
+        strTitoloProvina[k] = catalogo.titoliProvine[std::size_t(k)];
 }
 
 template <class Table>
@@ -68,6 +43,7 @@ void LancioProve::LanciaProva()
         return;
     strTitoloProva[k].clear();
     BloccaTabellone(R.ctx);
+    provaAperta = true;
     catalogo.prove[std::size_t(k)](R.ctx);
 }
 
@@ -81,12 +57,14 @@ void LancioProve::LanciaProvina()
         return;
     strTitoloProvina[k].clear();
     BloccaTabellone(R.ctx);
+    provaAperta = true;
     catalogo.provine[std::size_t(k)](R.ctx);
 }
 
 void LancioProve::MostraProvaExtra()
 {
     BloccaTabellone(R.ctx);
+    provaAperta = true;
     catalogo.extra(R.ctx);
 }
 

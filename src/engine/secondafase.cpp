@@ -2,7 +2,6 @@
 
 #include "board/frmRuota.h"
 #include "board/operazioni.h"
-#include "challenges/base/segnaposto.h"
 
 namespace zolmera {
 
@@ -20,7 +19,8 @@ void SecondaFase::ProseguiSecondaFase() { apriSegnaposto(); }
 void SecondaFase::apriSegnaposto()
 {
     BloccaTabellone(R.ctx);
-    R.ctx.screens.get<frmSegnaposto<TipoSegnaposto::SecondaFase, 1>>().show();
+    R.lancio.provaAperta = true;
+    R.lancio.catalogo.secondaFase(R.ctx);
 }
 
 }  // namespace zolmera

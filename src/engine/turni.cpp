@@ -8,6 +8,10 @@ namespace zolmera {
 
 void SequenzaTurni::cmdFine_Click()
 {
+    // The button is never shown while something of the match is under way;
+    // should a press still come, it must not start a step under it.
+    if (R.attivita().inCorso())
+        return;
     // Whatever the step, the speech stops for good: the queue is emptied and
     // its position moved past the lunch-menu screen's steps.
     R.discorso.varPosCoda = 6;

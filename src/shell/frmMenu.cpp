@@ -1,13 +1,11 @@
 #include "shell/frmMenu.h"
 
-#include "competitions/frmNuovo.h"
+#include "state/indirizzi.h"
 
 #include <QFile>
 
 namespace zolmera {
 
-const QString frmMenu::kSitoWeb = QStringLiteral("https://www.zolmera.it/");
-const QString frmMenu::kPostaAssistenza = QStringLiteral("mailto:assistenza@zolmera.it");
 
 namespace {
 constexpr quint32 kCiano = 0xFFFF00;
@@ -118,7 +116,7 @@ void frmMenu::caricaImmagine()
 void frmMenu::cmdGioca_Click()
 {
     hide();
-    ctx.screens.get<frmNuovo>().show();
+    ctx.rotte.mostra(Schermo::NuovaPartita);
 }
 
 void frmMenu::riprendiCompetizione(const Riprendi& r)

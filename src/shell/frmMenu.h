@@ -34,8 +34,6 @@ public:
     void cmdEsci_Click();
 
     static constexpr int kHelpTopic = 6;
-    static const QString kSitoWeb;
-    static const QString kPostaAssistenza;
 
 private:
     // What resuming a season or a tournament sets, by its kind.

@@ -1,11 +1,12 @@
 #pragma once
 // The lunch-menu screen: the menu to be won and the jackpot, over the board.
+#include "board/operazioni.h"
 #include "platform/controls.h"
 #include "state/screen.h"
 
 namespace zolmera {
 
-class frmMenuZolmer final : public Screen {
+class frmMenuZolmer final : public Screen, public SchermoMontepremi {
 public:
     explicit frmMenuZolmer(AppContext& context);
 
@@ -17,6 +18,7 @@ public:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
     void cmdRitorna_Click();
+    void mostraMontepremi(const QString& importo) override { lblMontepremi.setCaption(importo); }
 };
 
 }  // namespace zolmera

@@ -4,7 +4,9 @@
 // test builds a whole fresh world in one line.
 #include "platform/platform.h"
 #include "platform/screens.h"
+#include "state/catalogo.h"
 #include "state/modulo1.h"
+#include "state/rotte.h"
 
 #include <QString>
 
@@ -18,6 +20,10 @@ public:
     Platform sys;
     Modulo1 M;
     ScreenRegistry screens;
+    // Filled in by the program's composition: how screens reach each other
+    // and which window each challenge title opens.
+    Rotte rotte{*this};
+    CatalogoProve catalogo;
 
     const QString& programDir() const { return programDir_; }
     // A file in the program's folder itself (settings, archives, help).

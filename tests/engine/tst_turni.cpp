@@ -1,4 +1,5 @@
 // The step button through a whole match, and the launch of the challenges.
+#include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"
@@ -172,7 +173,7 @@ private slots:
         w.passo();   // Fine partita
         frmRuota& next = w.apri();
         for (int k = 1; k <= 20; ++k)
-            QCOMPARE(next.lancio.strTitoloProva[k], LancioProve::kTitoliProve[std::size_t(k - 1)]);
+            QCOMPARE(next.lancio.strTitoloProva[k], schedaProva(k).titolo);
         QCOMPARE(next.lancio.strTitoloProvina[3], QStringLiteral("STORIA IMMAGINARIA"));
     }
 

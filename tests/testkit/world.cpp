@@ -1,5 +1,7 @@
 #include "testkit/world.h"
 
+#include "app/composizione.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +11,11 @@
 
 namespace zolmera::testing {
 
-TestWorld::TestWorld() { ctx = std::make_unique<AppContext>(fakes.platform(), dir.path()); }
+TestWorld::TestWorld()
+{
+    ctx = std::make_unique<AppContext>(fakes.platform(), dir.path());
+    componi(*ctx);
+}
 
 TestWorld::~TestWorld()
 {

@@ -12,7 +12,7 @@ constexpr int kPannello1 = 840, kPannello2 = 5880, kPannelloTop = 1320;
 }  // namespace
 
 frmProva3::frmProva3(AppContext& context)
-    : ProvaCompleta(context, QStringLiteral("frmProva3"), QStringLiteral("MORRA CINESE"), 20, 11040, 6240)
+    : ProvaCompleta(context, schedaProva(3), 11040, 6240)
 {
     cmdEsegui.setCaption(QStringLiteral("Inizia la prova"));
     cmdEsegui.move(3360, 5160, 4320, 720);

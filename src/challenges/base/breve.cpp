@@ -16,6 +16,12 @@ ProvaBreve::ProvaBreve(AppContext& context, int k, const QString& titolo, int le
     tmrSecondi.Tick = [this] { tmrSecondi_Timer(); };
 }
 
+ProvaBreve::ProvaBreve(AppContext& context, const SchedaProva& scheda, int larghezza, int altezza)
+    : ProvaBreve(context, scheda.numero, scheda.titolo, scheda.letturaMs, scheda.domandaScritta, scheda.fileDomanda,
+                 larghezza, altezza)
+{
+}
+
 void ProvaBreve::Form_Load()
 {
     cmdEsegui.setEnabled(false);
@@ -43,7 +49,10 @@ void ProvaBreve::tmrSecondi_Timer()
 void ProvaBreve::consegna()
 {
     const QString scritta = domandaScritta();
-    unload();
+    // A window that did not close keeps the board: arming the question
+    // under it would leave two things waiting for the same players.
+    if (!unload())
+        return;
     if (!fileDomanda_.isEmpty())
         M.strFileDomanda = suono(fileDomanda_);
     ArmaDomandaPrenotazione(ctx, scritta);

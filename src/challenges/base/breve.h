@@ -2,6 +2,7 @@
 // A short challenge: something to observe or read for a fixed time, turned
 // into a booking question on the board when the time is up.
 #include "challenges/base/finestra.h"
+#include "challenges/base/schede.h"
 #include "platform/timer.h"
 
 namespace zolmera {
@@ -13,6 +14,8 @@ public:
     // window that chooses it with its item at load.
     ProvaBreve(AppContext& context, int k, const QString& titolo, int lettura, const QString& domandaScritta,
                const QString& fileDomanda, int larghezza, int altezza);
+    // A window of the game, as the challenge table describes it.
+    ProvaBreve(AppContext& context, const SchedaProva& scheda, int larghezza, int altezza);
 
     // The window's own reading area, hidden until the start.
     TextBox txtDomanda{*this, QStringLiteral("txtDomanda"), true};

@@ -15,6 +15,12 @@ ProvaCompleta::ProvaCompleta(AppContext& context, const QString& name, const QSt
     Timer1.Tick = [this] { Timer1_Timer(); };
 }
 
+ProvaCompleta::ProvaCompleta(AppContext& context, const SchedaProva& scheda, int larghezza, int altezza)
+    : ProvaCompleta(context, scheda.finestra, scheda.titolo, scheda.argomentoGuida, larghezza, altezza)
+{
+    setHelpContextId(scheda.argomentoF1);
+}
+
 void ProvaCompleta::Form_Load()
 {
     M.bytConcorrente = 0;
@@ -23,14 +29,15 @@ void ProvaCompleta::Form_Load()
 
 void ProvaCompleta::cmdEsegui_Click()
 {
+    // The board is handed back only once this window has really closed.
     if (M.bytConcorrente == 1 || M.bytConcorrente == 2) {
-        unload();
-        ConcediGiro(ctx, M.bytConcorrente);
+        if (unload())
+            ConcediGiro(ctx, M.bytConcorrente);
         return;
     }
     if (puoEssereNulla() && cmdEsegui.caption() == QLatin1String("Gioco nullo!")) {
-        unload();
-        SegnalaProvaNulla(ctx);
+        if (unload())
+            SegnalaProvaNulla(ctx);
         return;
     }
     if (!decisa_)

@@ -3,6 +3,7 @@
 // the game and, once the game has its verdict, hands the outcome back to the
 // board; the winner hears his own voice 2.5 seconds after winning.
 #include "challenges/base/finestra.h"
+#include "challenges/base/schede.h"
 #include "platform/multimedia.h"
 #include "platform/timer.h"
 
@@ -12,6 +13,8 @@ class ProvaCompleta : public FinestraProva {
 public:
     ProvaCompleta(AppContext& context, const QString& name, const QString& titolo, int argomentoGuida, int larghezza,
                   int altezza);
+    // A window of the game, as the challenge table describes it.
+    ProvaCompleta(AppContext& context, const SchedaProva& scheda, int larghezza, int altezza);
 
     MultimediaControl mmcSonoro{*this, QStringLiteral("mmcSonoro")};
     Timer Timer1{*this, QStringLiteral("Timer1"), 2500, false};

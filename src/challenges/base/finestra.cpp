@@ -2,6 +2,8 @@
 
 #include "board/operazioni.h"
 
+#include <QPointer>
+
 namespace zolmera {
 
 FinestraProva::FinestraProva(AppContext& context, const QString& name, const QString& titolo, int argomentoGuida,
@@ -61,12 +63,17 @@ void FinestraProva::Form_QueryUnload(bool& cancel, UnloadMode mode)
         return;
     }
     cancel = true;
-    // What fell due while the question was up runs now, once this handler
-    // has returned.
+    // What fell due while the question was up runs once this handler has
+    // returned, through the same guard: by then the window may be gone, or a
+    // second question may be up.
     std::vector<std::function<void()>> passi;
     passi.swap(rinviati_);
+    QPointer<FinestraProva> finestra(this);
     for (auto& passo : passi)
-        ctx.sys.loop.post(passo);
+        ctx.sys.loop.post([finestra, passo] {
+            if (finestra && !finestra->unloaded())
+                finestra->quandoLibera(passo);
+        });
 }
 
 void FinestraProva::Form_Unload(bool&)

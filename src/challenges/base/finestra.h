@@ -36,7 +36,8 @@ public:
 protected:
     // Runs the step now, or, while the abandon question is up, once it has
     // been answered No: a timer that would close this window must not do it
-    // under the question's feet.
+    // under the question's feet. A step that closes the window and then
+    // writes to the board checks that the window did close (see consegna).
     void quandoLibera(const std::function<void()>& passo);
     // The base look every challenge window starts from.
     static constexpr quint32 kSfondo = 0xD8F4FF, kGiallo = 0xFFFF;

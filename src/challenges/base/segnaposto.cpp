@@ -1,16 +1,16 @@
 #include "challenges/base/segnaposto.h"
 
 #include "board/operazioni.h"
-#include "engine/lancio.h"
+#include "challenges/base/schede.h"
 
 namespace zolmera {
 
 QString titoloSegnaposto(TipoSegnaposto tipo, int k)
 {
     switch (tipo) {
-    case TipoSegnaposto::Prova: return LancioProve::kTitoliProve.at(std::size_t(k - 1));
-    case TipoSegnaposto::Provina: return LancioProve::kTitoliProvine.at(std::size_t(k - 1));
-    case TipoSegnaposto::Extra: return QStringLiteral("SLOT MACHINE");
+    case TipoSegnaposto::Prova: return schedaProva(k).titolo;
+    case TipoSegnaposto::Provina: return schedaProvina(k).titolo;
+    case TipoSegnaposto::Extra: return schedaExtra().titolo;
     case TipoSegnaposto::SecondaFase: return QStringLiteral("SECONDA FASE");
     }
     return {};
@@ -38,8 +38,8 @@ void ProvaNonDisponibile::Form_Load()
 void ProvaNonDisponibile::cmdEsegui_Click()
 {
     // Nothing was played: the game is void, and the step button comes back.
-    unload();
-    SegnalaProvaNulla(ctx);
+    if (unload())
+        SegnalaProvaNulla(ctx);
 }
 
 }  // namespace zolmera

@@ -21,7 +21,7 @@ const QString kFileDomande[5] = {
 }  // namespace
 
 frmProvina1::frmProvina1(AppContext& context)
-    : ProvaBreve(context, 1, QStringLiteral("CALCOLO OGGETTI"), 10000, QString(), QString(), 8640, 6240)
+    : ProvaBreve(context, schedaProvina(1), 8640, 6240)
 {
     txtDomanda.move(240, 960, 8160, 4320);
     txtDomanda.setFontName(QStringLiteral("Webdings"));

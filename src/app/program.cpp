@@ -1,4 +1,6 @@
-#include "shell/program.h"
+#include "app/program.h"
+
+#include "app/composizione.h"
 
 #include "platform/application.h"
 #include "platform/real_platform.h"
@@ -36,6 +38,7 @@ int runProgram(int argc, char** argv, const RunHooks& hooks)
 
     RealPlatform real;
     AppContext ctx(real.platform(), QCoreApplication::applicationDirPath());
+    componi(ctx);
 
     frmMenu* start = nullptr;
     ctx.sys.loop.dispatch([&] {

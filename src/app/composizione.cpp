@@ -1,0 +1,75 @@
+#include "app/composizione.h"
+
+#include "board/frmRuota.h"
+#include "challenges/action/frmProva3.h"
+#include "challenges/base/schede.h"
+#include "challenges/base/segnaposto.h"
+#include "challenges/short/frmProvina1.h"
+#include "competitions/frmNuovo.h"
+#include "shell/frmComandiGioco.h"
+#include "shell/frmMenu.h"
+#include "shell/frmMenuZolmer.h"
+#include "state/context.h"
+
+#include <utility>
+
+namespace zolmera {
+
+namespace {
+template <class T>
+Rotte::Carica schermo()
+{
+    return [](AppContext& ctx) -> Form& { return ctx.screens.get<T>(); };
+}
+
+template <class T>
+CatalogoProve::Apri apri()
+{
+    return [](AppContext& ctx) { ctx.screens.get<T>().show(); };
+}
+
+template <TipoSegnaposto Tipo, std::size_t... K>
+void segnaposti(auto& tabella, std::index_sequence<K...>)
+{
+    ((tabella[K + 1] = apri<frmSegnaposto<Tipo, int(K + 1)>>()), ...);
+}
+
+void impostaRotte(Rotte& r)
+{
+    r.imposta(Schermo::Avvio, schermo<frmMenu>());
+    r.imposta(Schermo::NuovaPartita, schermo<frmNuovo>());
+    r.imposta(Schermo::Tabellone, schermo<frmRuota>());
+    // The season and tournament screens are not part of the game yet: their
+    // competitions are saved, and their matches return to the start screen.
+    r.imposta(Schermo::Stagione, schermo<frmMenu>());
+    r.imposta(Schermo::Campionato, schermo<frmMenu>());
+    r.imposta(Schermo::MenuDelGiorno, schermo<frmMenuZolmer>());
+    r.imposta(Schermo::Comandi, schermo<frmComandiGioco>());
+}
+
+CatalogoProve catalogo()
+{
+    CatalogoProve c;
+    for (int k = 1; k <= 20; ++k)
+        c.titoliProve[std::size_t(k)] = schedaProva(k).titolo;
+    for (int k = 1; k <= 18; ++k)
+        c.titoliProvine[std::size_t(k)] = schedaProvina(k).titolo;
+    // A title whose game is not built yet opens a window that says so and
+    // hands back a void game.
+    segnaposti<TipoSegnaposto::Prova>(c.prove, std::make_index_sequence<20>{});
+    segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
+    c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
+    c.secondaFase = apri<frmSegnaposto<TipoSegnaposto::SecondaFase, 1>>();
+    c.prove[3] = apri<frmProva3>();
+    c.provine[1] = apri<frmProvina1>();
+    return c;
+}
+}  // namespace
+
+void componi(AppContext& ctx)
+{
+    impostaRotte(ctx.rotte);
+    ctx.catalogo = catalogo();
+}
+
+}  // namespace zolmera

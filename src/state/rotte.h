@@ -1,0 +1,48 @@
+#pragma once
+// How screens open one another without knowing each other: each kind of
+// screen has a route, filled in once by the program's composition, that loads
+// the screen (if it is not loaded) and hands it back. A screen asks for a kind
+// and never includes the screen behind it, so the layers stay one-way.
+#include <QtGlobal>
+
+#include <functional>
+#include <map>
+
+namespace zolmera {
+
+class AppContext;
+class Form;
+
+enum class Schermo {
+    Avvio,           // the start screen
+    NuovaPartita,    // names and game type
+    Tabellone,       // the match board
+    Stagione,
+    Campionato,
+    Punteggi,        // the best scores
+    Opzioni,
+    Informazioni,    // the about box
+    MenuDelGiorno,   // the lunch menu and jackpot, over the board
+    Comandi,         // the contestants' controls, over the board
+};
+
+class Rotte {
+public:
+    using Carica = std::function<Form&(AppContext&)>;
+
+    explicit Rotte(AppContext& ctx) : ctx_(ctx) {}
+
+    void imposta(Schermo schermo, Carica carica) { rotte_[schermo] = std::move(carica); }
+    bool presente(Schermo schermo) const { return rotte_.count(schermo) != 0; }
+    // The screen, loaded if it was not, or nothing when no route leads there
+    // (a screen the game does not have yet).
+    Form* carica(Schermo schermo);
+    // Loads it if needed and shows it; false when no route leads there.
+    bool mostra(Schermo schermo);
+
+private:
+    AppContext& ctx_;
+    std::map<Schermo, Carica> rotte_;
+};
+
+}  // namespace zolmera
