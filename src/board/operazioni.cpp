@@ -36,6 +36,9 @@ void SegnalaProvaNulla(AppContext& ctx)
     if (!R)
         return;
     R->lancio.provaAperta = false;
+    // A celebration still running brings the step button back when it ends.
+    if (R->attivita().inCorso())
+        return;
     R->cmdFine.setVisible(true);
     R->cmdFine.setEnabled(true);
     R->Tobrano.setVisible(true);

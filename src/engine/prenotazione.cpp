@@ -165,6 +165,9 @@ void DomandaPrenotazione::domandaFinita()
     R.Frame2.setVisible(false);
     R.imgPPrenota.setVisible(false);
     domanda = TipoDomanda::Nessuna;
+    // A celebration still running brings the step button back when it ends.
+    if (R.attivita().inCorso())
+        return;
     R.cmdFine.setVisible(true);
     R.Tobrano.setVisible(true);
     R.cmdFine.setEnabled(true);

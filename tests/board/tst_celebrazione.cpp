@@ -3,6 +3,8 @@
 #include "shell/frmComandiGioco.h"
 #include "testkit/board.h"
 
+#include <QApplication>
+
 using namespace zolmera;
 using namespace zolmera::testing;
 
@@ -187,6 +189,81 @@ private slots:
         QVERIFY(t.finoAFermo());
         QCOMPARE(R.esito.varDolce[2], 1);
         QVERIFY(R.cmdFine.visible() && R.cmdFine.enabled());
+    }
+
+    // What the other contestant does ends while contestant 1 is celebrated,
+    // leaving nobody a spin: the step button stays hidden (a press on it would
+    // start the next challenge under the celebration) until the celebration
+    // ends, and then it comes back with the focus.
+    void theStepButtonWaitsForTheCelebration_data()
+    {
+        QTest::addColumn<bool>("jolly");
+        QTest::newRow("the other's spin") << false;
+        QTest::newRow("the other's jolly choice") << true;
+    }
+    void theStepButtonWaitsForTheCelebration()
+    {
+        QFETCH(bool, jolly);
+        Tavolo t;
+        frmRuota& R = *t.R;
+        t.sostituisciProve(R);
+        t.vince(2, {28});
+        t.vince(1, kMenu);
+        t.advance(1);
+        t.giroInCorso(2, 0);
+        t.esito(2, jolly ? 0 : 24);
+        if (jolly) {
+            QVERIFY(R.Frame1.visible());
+            t.click(R.imgJsecondo);
+        }
+        QVERIFY(!R.cmdFine.visible());
+        t.keyClick(R, Qt::Key_Return);
+        QVERIFY(t.lanci.isEmpty());
+        QVERIFY(t.finoA([&] { return !R.tmrAnimazione.enabled(); }, 13));
+        QVERIFY(R.cmdFine.visible() && R.cmdFine.enabled());
+        QCOMPARE(QApplication::focusWidget(), R.cmdFine.widget());
+    }
+
+    // A challenge or a booking question runs across the celebration's end:
+    // the step button never shows while either is under way, and comes back
+    // only when the last of them has ended and nobody holds a spin.
+    void theCelebrationsEndLeavesAChallengeOrAQuestionAlone_data()
+    {
+        QTest::addColumn<bool>("corta");
+        QTest::newRow("a full challenge, then its winner's spin") << false;
+        QTest::newRow("a booking question nobody books") << true;
+    }
+    void theCelebrationsEndLeavesAChallengeOrAQuestionAlone()
+    {
+        QFETCH(bool, corta);
+        Tavolo t;
+        frmRuota& R = *t.R;
+        t.sostituisciProve(R);
+        t.vince(1, kMenu);
+        t.advance(8);
+        t.run([&] { corta ? R.lancio.LanciaProvina() : R.lancio.LanciaProva(); });
+        QVERIFY(t.prova());
+        QStringList sottoAttivita;
+        t.loop().startRepeating(20, [&] {
+            const frmRuota::Attivita a = R.attivita();
+            if (R.cmdFine.visible() && a.inCorso())
+                sottoAttivita << QStringLiteral("%1 s").arg(t.loop().now());
+        });
+        if (corta) {
+            // Its ten seconds, then the void end, all inside the handler.
+            t.run([&] { t.prova()->armaDomanda(QStringLiteral("Quanti?")); });
+            QVERIFY(t.finoA([&] { return !R.tmrAnimazione.enabled(); }, 15));
+            QVERIFY(R.cmdFine.visible());
+        } else {
+            t.advance(6);
+            QVERIFY(!R.tmrAnimazione.enabled());
+            QVERIFY(!R.cmdFine.visible());
+            t.run([&] { t.prova()->vince(2); });
+            QVERIFY(R.cmdGira2.enabled());
+            t.advance(1);
+            QVERIFY(!R.cmdFine.visible());
+        }
+        QVERIFY2(sottoAttivita.isEmpty(), qPrintable(sottoAttivita.join(u' ')));
     }
 };
 

@@ -334,6 +334,35 @@ private slots:
         }
     }
 
+    // The reading ends under a first abandon question; the player answers No
+    // and at once closes the window again. The hand-over that fell due waits
+    // for the second question too: it neither arms the board under it nor
+    // leaves the window open over an armed board.
+    void aHandOverWaitsForEveryAbandonQuestion()
+    {
+        Mondo w;
+        auto& p = w.apriProva<LetturaDiProva>();
+        w.click(p.cmdEsegui);
+        const double t0 = w.loop().now();
+        w.fakes.messages.setNextAnswer(mb::No, 4.0);
+        w.fakes.messages.setNextAnswer(mb::No, 3.0);
+        w.loop().at(t0 + 8, [&] { p.window()->close(); });
+        // The second close is already queued when the first No comes back.
+        w.loop().at(t0 + 12, [&] { w.loop().post([&] { p.window()->close(); }); });
+        bool armataSottoLaDomanda = true, apertaSottoLaDomanda = false;
+        w.loop().at(t0 + 14, [&] {
+            apertaSottoLaDomanda = w.ctx->screens.find<LetturaDiProva>() != nullptr;
+            armataSottoLaDomanda = w.board->imgPPrenota.visible();
+        });
+        w.advance(20);
+        QCOMPARE(w.fakes.messages.asked.size(), 2);
+        QVERIFY(apertaSottoLaDomanda);
+        QVERIFY(!armataSottoLaDomanda);
+        QVERIFY(!w.ctx->screens.find<LetturaDiProva>());
+        QVERIFY(w.board->imgPPrenota.visible());
+        QVERIFY(w.board->enabled());
+    }
+
     void aFullChallengeClosesItsSoundWhenItCloses()
     {
         Mondo w;
