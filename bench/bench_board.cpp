@@ -27,7 +27,7 @@ struct Mondo {
     explicit Mondo(PictureLoader& pictures)
         : platform{fakes.loop,     fakes.random,  fakes.audio,      pictures,           fakes.messages,
                    fakes.fileDialogs, fakes.help,  fakes.desktop,    fakes.instance,     fakes.systemInfo,
-                   fakes.printer,  fakes.program},
+                   fakes.printer,  fakes.program, fakes.fileFaults},
           ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
     {
         componi(ctx);

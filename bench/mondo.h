@@ -17,7 +17,7 @@ struct TabelloneReale {
     TabelloneReale()
         : platform{loop,          fakes.random, fakes.audio,      pictures,           fakes.messages,
                    fakes.fileDialogs, fakes.help, fakes.desktop,    fakes.instance,     fakes.systemInfo,
-                   fakes.printer, fakes.program},
+                   fakes.printer, fakes.program, fakes.fileFaults},
           ctx(platform, QStringLiteral(ZOLMERA_PROGRAM_DIR))
     {
         componi(ctx);

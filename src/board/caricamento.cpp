@@ -5,6 +5,7 @@
 #include "board/cappelli.h"
 #include "platform/format.h"
 #include "platform/recordfile.h"
+#include "records/archivi.h"
 #include "state/edizione.h"
 
 #include <QDir>
@@ -70,14 +71,15 @@ void frmRuota::Form_Load()
 
     // A jackpot file whose folder is missing reads as 0 and creates nothing;
     // a missing file in an existing folder is created empty, as the next
-    // match's bookkeeping expects to find it.
-    RecordFile montepremi(M.strFileMontepremi);
+    // match's bookkeeping expects to find it. A record the file ends inside
+    // reads its missing bytes as zeros; a file that cannot be read at all
+    // gives no jackpot rather than the last match's.
+    RecordFile montepremi(M.strFileMontepremi, &ctx.sys.fileFaults);
     if (!M.strFileMontepremi.isEmpty() && !montepremi.exists() && QFileInfo(M.strFileMontepremi).absoluteDir().exists())
         montepremi.create();
-    RecordReader record(montepremi.readSlot(1));
-    record.int16();   // Giocate
-    record.int16();   // Totale
-    M.lngMontepremi = record.int32();
+    bool letto = false;
+    const QByteArray record = montepremi.readSlot(1, &letto);
+    M.lngMontepremi = letto ? RecMontepremi::decodifica(record).Montepremi : 0;
     MostraMontepremi(ctx);
 
     cmdGira1.setEnabled(false);

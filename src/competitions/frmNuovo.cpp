@@ -11,6 +11,16 @@ namespace zolmera {
 namespace {
 constexpr quint32 kSfondo = 0xFFFF80, kRiquadro = 0xFFFFE0, kCiano = 0xFFFF00;
 const QString kTitolo = QStringLiteral("ATTENZIONE!");
+
+// The first character of a text that the game's files cannot hold (they keep
+// one byte of Windows-1252 a character), or an empty text when they hold all.
+QString primoNonSalvabile(const QString& testo)
+{
+    for (qsizetype i = 0; i < testo.size(); ++i)
+        if (!isCp1252(testo.at(i)))
+            return testo.mid(i, testo.at(i).isHighSurrogate() ? 2 : 1);
+    return {};
+}
 }  // namespace
 
 frmNuovo::frmNuovo(AppContext& context) : Screen(context, QStringLiteral("frmNuovo"), 7440, 4320)
@@ -50,6 +60,7 @@ frmNuovo::frmNuovo(AppContext& context) : Screen(context, QStringLiteral("frmNuo
         caselle[k]->setMaxLength(11);
         caselle[k]->setFontName(QStringLiteral("Comic Sans MS"));
         caselle[k]->setFontSize(10);
+        caselle[k]->Change = [this, k] { txtGiocatore_Change(k); };
     }
     // The season length stands where the fourth name would.
     cboSPartite.move(1800, 390 + 3 * 600, 1680, 360);
@@ -123,6 +134,36 @@ void frmNuovo::PulisciNomi()
 
 void frmNuovo::cmdCancella_Click() { PulisciNomi(); }
 
+// A name is stored one byte a character: a character the files cannot hold
+// would come back as "?", and two different names could become one. Typed, it
+// is refused at once, as a twelfth character is: the box keeps what it had.
+// Text put in whole (pasted) stays, so the player sees it, and "Ok" names the
+// character that will not do.
+void frmNuovo::txtGiocatore_Change(int k)
+{
+    TextBox* caselle[] = {&txtGiocatore1, &txtGiocatore2, &txtGiocatore3, &txtGiocatore4};
+    TextBox& box = *caselle[k];
+    const QString testo = box.text();
+    QString& prima = testoAccettato_[k];
+    // What the change put in: the part between what it kept at the start and at the end.
+    qsizetype inizio = 0;
+    while (inizio < testo.size() && inizio < prima.size() && testo.at(inizio) == prima.at(inizio))
+        ++inizio;
+    qsizetype fine = 0;
+    while (fine < testo.size() - inizio && fine < prima.size() - inizio
+           && testo.at(testo.size() - 1 - fine) == prima.at(prima.size() - 1 - fine))
+        ++fine;
+    const QString messo = testo.mid(inizio, testo.size() - inizio - fine);
+    // A key puts in one character (two halves beyond the basic plane).
+    const QString rifiutato = primoNonSalvabile(messo);
+    if (!rifiutato.isEmpty() && rifiutato == messo) {
+        box.setText(prima);
+        box.setSelStart(int(inizio));
+        return;
+    }
+    prima = testo;
+}
+
 QString frmNuovo::formaNome(const TextBox& box)
 {
     return fixedText(vbTrim(fixedText(vbUCase(box.text()), 11)), 11);
@@ -135,6 +176,14 @@ bool frmNuovo::nomiValidi(const QList<QString>& nomi)
     for (const QString& n : nomi)
         if (n == vuoto)
             messaggio = QStringLiteral("Devi inserire tutti i nomi dei giocatori!");
+    // Before the names are compared: two names that differ only there would
+    // be one on disk.
+    for (const QString& n : nomi) {
+        const QString carattere = primoNonSalvabile(n);
+        if (messaggio.isEmpty() && !carattere.isEmpty())
+            messaggio = QStringLiteral("Il nome %1 contiene il carattere %2, che il gioco non può salvare: cambialo!")
+                            .arg(vbTrim(n), carattere);
+    }
     for (int a = 0; a < nomi.size() && messaggio.isEmpty(); ++a)
         for (int b = a + 1; b < nomi.size() && messaggio.isEmpty(); ++b)
             if (nomi[a] == nomi[b])
@@ -190,7 +239,7 @@ bool frmNuovo::creaStagione()
     const QString montepremiPath = percorsoCompagno(*scelto, QStringLiteral(".m03"));
     QString errore;
     if (!scriviFileInsieme({{*scelto, seggi}, {classificaPath, classifica}, {montepremiPath, {montepremi.codifica()}}},
-                           &errore)) {
+                           &errore, ctx.sys.fileFaults)) {
         segnalaErrore(errore);
         return false;
     }
@@ -218,7 +267,7 @@ bool frmNuovo::creaCampionato()
     const QString montepremiPath = percorsoCompagno(*scelto, QStringLiteral(".m02"));
     QString errore;
     if (!scriviFileInsieme({{*scelto, giocatori}, {giornatePath, giornate}, {montepremiPath, {montepremi.codifica()}}},
-                           &errore)) {
+                           &errore, ctx.sys.fileFaults)) {
         segnalaErrore(errore);
         return false;
     }

@@ -39,6 +39,7 @@ public:
     void optTipo_Click(int index);
     void cmdCrea_Click();
     void cmdCancella_Click();
+    void txtGiocatore_Change(int index);
     void Esci_Click();
     void Guida_Click();
     void PulisciNomi();
@@ -59,6 +60,8 @@ private:
     void segnalaErrore(const QString& errore);
 
     Seguito seguito_ = Seguito::Nessuno;
+    // Each name box's text as last accepted, to give back when a key is refused.
+    QString testoAccettato_[4];
 };
 
 }  // namespace zolmera

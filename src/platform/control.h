@@ -3,6 +3,9 @@
 // container, with the properties and events the screens use. Visible and
 // Enabled are the control's own settings: a control inside a hidden frame
 // keeps Visible true, as the screens expect when they test it.
+#include "platform/arrayindex.h"
+
+#include <QByteArray>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -57,6 +60,11 @@ public:
 
     QString toolTipText() const { return toolTip_; }
     void setToolTipText(const QString& text);
+    // The name a screen reader says for the control. None by default: a
+    // button or a label is read by its caption, and a control's own name
+    // means nothing to a player.
+    QString accessibleName() const;
+    void setAccessibleName(const QString& text);
     QString tag;
 
     // While its window is disabled (another window works over it), the
@@ -108,11 +116,12 @@ private:
 };
 
 // A control array: elements by index; the screen wires each element's events.
+// An index out of range stops the program naming the array and the access.
 template <class T>
 class ControlArray {
 public:
-    T& operator[](int index) { return *items_.at(std::size_t(index - lower_)); }
-    const T& operator[](int index) const { return *items_.at(std::size_t(index - lower_)); }
+    T& operator[](ArrayIndex index) { return *items_[offset(index)]; }
+    const T& operator[](ArrayIndex index) const { return *items_[offset(index)]; }
     int lBound() const { return lower_; }
     int uBound() const { return lower_ + int(items_.size()) - 1; }
     int count() const { return int(items_.size()); }
@@ -125,6 +134,18 @@ public:
     void setLowerBound(int lower) { lower_ = lower; }
 
 private:
+    std::size_t offset(const ArrayIndex& index) const
+    {
+        if (index.value < lower_ || index.value > uBound()) [[unlikely]]
+            outOfRange(index);
+        return std::size_t(index.value - lower_);
+    }
+    // The elements share the array's name.
+    [[noreturn]] Q_DECL_COLD_FUNCTION Q_NEVER_INLINE void outOfRange(const ArrayIndex& index) const
+    {
+        const QByteArray name = items_.empty() ? QByteArrayLiteral("an empty control array") : items_.front()->name().toUtf8();
+        indexOutOfRange(index, lower_, uBound(), name.constData());
+    }
     std::vector<std::unique_ptr<T>> items_;
     int lower_ = 0;
 };

@@ -14,7 +14,8 @@ public:
     FakePlatform() : audio(loop), messages(loop), program(loop) {}
     Platform platform()
     {
-        return Platform{loop, random, audio, pictures, messages, fileDialogs, help, desktop, instance, systemInfo, printer, program};
+        return Platform{loop,    random,   audio,      pictures, messages, fileDialogs, help,
+                        desktop, instance, systemInfo, printer,  program,  fileFaults};
     }
 
     VirtualEventLoop loop;
@@ -29,6 +30,7 @@ public:
     FakeSystemInfo systemInfo;
     FakePrinter printer;
     FakeProgramControl program;
+    FakeFileFaults fileFaults;
 };
 
 }  // namespace zolmera

@@ -3,6 +3,7 @@
 // window; the real set and the fake set differ only here.
 #include "platform/audio.h"
 #include "platform/eventloop.h"
+#include "platform/filefaults.h"
 #include "platform/pictures.h"
 #include "platform/random.h"
 #include "platform/services.h"
@@ -22,6 +23,7 @@ struct Platform {
     SystemInfo& systemInfo;
     Printer& printer;
     ProgramControl& program;
+    FileFaults& fileFaults;
 };
 
 }  // namespace zolmera

@@ -13,7 +13,8 @@ RealPlatform::RealPlatform()
 Platform RealPlatform::platform()
 {
     return Platform{loop_,     random_,  audio_,    pictures_,   messages_, fileDialogs_,
-                    help_,     desktop_, instance_, systemInfo_, printer_,  program_};
+                    help_,     desktop_, instance_, systemInfo_, printer_,  program_,
+                    fileFaults_};
 }
 
 }  // namespace zolmera

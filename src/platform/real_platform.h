@@ -24,6 +24,7 @@ private:
     NoSystemInfo systemInfo_;
     QtPrinter printer_;
     QtProgramControl program_;
+    NoFileFaults fileFaults_;
 };
 
 }  // namespace zolmera

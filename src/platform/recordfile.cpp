@@ -1,5 +1,6 @@
 #include "platform/recordfile.h"
 
+#include "platform/filefaults.h"
 #include "platform/text.h"
 
 #include <QFile>
@@ -160,24 +161,34 @@ QString RecordReader::text()
 
 namespace {
 
+QString refusal(FileFaults* faults, FileStep step, const QString& path)
+{
+    return faults ? faults->refusal(step, path) : QString();
+}
+
 // Replaces the file with `content` in one go. QSaveFile writes a temporary
 // file beside it and renames it over the old one; in a folder where no new
 // file can be made but the file itself is writable, it writes in place.
-bool saveWhole(const QString& path, const QByteArray& content, QString* error)
+// A step refused by the faults fails as the file system's refusal would.
+bool saveWhole(const QString& path, const QByteArray& content, FileFaults* faults, QString* error)
 {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Impossibile scrivere %1: %2").arg(path, file.errorString());
+    QString why = refusal(faults, FileStep::Open, path);
+    if (!why.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("Impossibile scrivere %1: %2").arg(path, why.isEmpty() ? file.errorString() : why);
         return false;
     }
-    if (file.write(content) != content.size()) {
-        *error = QStringLiteral("Impossibile scrivere %1: %2").arg(path, file.errorString());
+    why = refusal(faults, FileStep::Write, path);
+    if (!why.isEmpty() || file.write(content) != content.size()) {
+        *error = QStringLiteral("Impossibile scrivere %1: %2").arg(path, why.isEmpty() ? file.errorString() : why);
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        *error = QStringLiteral("Impossibile salvare %1: %2").arg(path, file.errorString());
+    // Left uncommitted, the temporary file goes with `file`.
+    why = refusal(faults, FileStep::Rename, path);
+    if (!why.isEmpty() || !file.commit()) {
+        *error = QStringLiteral("Impossibile salvare %1: %2").arg(path, why.isEmpty() ? file.errorString() : why);
         return false;
     }
     return true;
@@ -260,6 +271,10 @@ bool RecordFile::create()
         error_ = QStringLiteral("%1 non è un file").arg(path_);
         return false;
     }
+    if (const QString why = refusal(faults_, FileStep::Open, path_); !why.isEmpty()) {
+        error_ = QStringLiteral("Impossibile creare %1: %2").arg(path_, why);
+        return false;
+    }
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         // Someone else may have made it in the meantime, which is just as good.
@@ -311,7 +326,7 @@ bool RecordFile::writeSlots(int first, const QList<QByteArray>& records)
         const qsizetype offset = (qsizetype(first) - 1 + i) * kRecordSlot;
         content.replace(offset, kRecordSlot, padded(records.at(i)));
     }
-    return saveWhole(path_, content, &error_);
+    return saveWhole(path_, content, faults_, &error_);
 }
 
 bool RecordFile::replaceAll(const QList<QByteArray>& records)
@@ -325,7 +340,7 @@ bool RecordFile::replaceAll(const QList<QByteArray>& records)
     content.reserve(records.size() * kRecordSlot);
     for (const QByteArray& r : records)
         content.append(padded(r));
-    return saveWhole(path_, content, &error_);
+    return saveWhole(path_, content, faults_, &error_);
 }
 
 }  // namespace zolmera

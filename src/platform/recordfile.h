@@ -10,6 +10,8 @@
 
 namespace zolmera {
 
+class FileFaults;
+
 inline constexpr int kRecordSlot = 128;
 
 double toVbDate(const QDate& d);
@@ -55,10 +57,12 @@ private:
 };
 
 // One file of record slots. Every call opens the file, does its work and closes
-// it again, so two handles on one path never disagree.
+// it again, so two handles on one path never disagree. A writer given the
+// platform's file faults asks them before each step of a write (see
+// platform/filefaults.h), so tests can refuse it.
 class RecordFile {
 public:
-    explicit RecordFile(QString path) : path_(std::move(path)) {}
+    explicit RecordFile(QString path, FileFaults* faults = nullptr) : path_(std::move(path)), faults_(faults) {}
 
     const QString& path() const { return path_; }
     bool exists() const;
@@ -89,6 +93,7 @@ public:
 
 private:
     QString path_;
+    FileFaults* faults_;
     QString error_;
 };
 

@@ -1,5 +1,6 @@
 #include "records/creazione.h"
 
+#include "platform/filefaults.h"
 #include "platform/recordfile.h"
 
 #include <QFile>
@@ -22,7 +23,7 @@ QString temporaneo(const QString& percorso) { return percorso + QStringLiteral("
 QString vecchio(const QString& percorso) { return percorso + QStringLiteral(".vecchio"); }
 }  // namespace
 
-bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore)
+bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore, FileFaults& guasti)
 {
     auto fallisce = [&](const QString& motivo) {
         for (const FileNuovo& f : files)
@@ -38,13 +39,17 @@ bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore)
             if (r.size() > kRecordSlot)
                 return fallisce(QStringLiteral("un record di %1 non entra nel suo spazio").arg(f.percorso));
         QFile t(temporaneo(f.percorso));
-        if (!t.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return fallisce(QStringLiteral("impossibile scrivere %1: %2").arg(f.percorso, t.errorString()));
+        QString perche = guasti.refusal(FileStep::Open, f.percorso);
+        if (!perche.isEmpty() || !t.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fallisce(QStringLiteral("impossibile scrivere %1: %2")
+                                .arg(f.percorso, perche.isEmpty() ? t.errorString() : perche));
         const QByteArray dati = contenuto(f.record);
-        if (t.write(dati) != dati.size() || !t.flush()) {
-            const QString motivo = t.errorString();
+        perche = guasti.refusal(FileStep::Write, f.percorso);
+        if (!perche.isEmpty() || t.write(dati) != dati.size() || !t.flush()) {
+            if (perche.isEmpty())
+                perche = t.errorString();
             t.close();
-            return fallisce(QStringLiteral("impossibile scrivere %1: %2").arg(f.percorso, motivo));
+            return fallisce(QStringLiteral("impossibile scrivere %1: %2").arg(f.percorso, perche));
         }
         t.close();
         if (t.error() != QFileDevice::NoError)
@@ -53,6 +58,10 @@ bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore)
 
     // ...then each moved into place; a file it replaces is kept aside until
     // every move has succeeded, so a failure puts everything back.
+    auto rinomina = [&guasti](const QString& da, const QString& a) {
+        return guasti.refusal(FileStep::Rename, a).isEmpty()
+            && std::rename(QFile::encodeName(da).constData(), QFile::encodeName(a).constData()) == 0;
+    };
     struct Fatto {
         QString percorso;
         bool conVecchio;
@@ -62,18 +71,17 @@ bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore)
         for (auto it = fatti.crbegin(); it != fatti.crend(); ++it) {
             QFile::remove(it->percorso);
             if (it->conVecchio)
-                std::rename(QFile::encodeName(vecchio(it->percorso)).constData(), QFile::encodeName(it->percorso).constData());
+                rinomina(vecchio(it->percorso), it->percorso);
         }
         return fallisce(motivo);
     };
     for (const FileNuovo& f : files) {
-        const QByteArray destinazione = QFile::encodeName(f.percorso);
         const bool esisteva = QFileInfo::exists(f.percorso);
-        if (esisteva && std::rename(destinazione.constData(), QFile::encodeName(vecchio(f.percorso)).constData()) != 0)
+        if (esisteva && !rinomina(f.percorso, vecchio(f.percorso)))
             return annulla(QStringLiteral("impossibile sostituire %1").arg(f.percorso));
-        if (std::rename(QFile::encodeName(temporaneo(f.percorso)).constData(), destinazione.constData()) != 0) {
+        if (!rinomina(temporaneo(f.percorso), f.percorso)) {
             if (esisteva)
-                std::rename(QFile::encodeName(vecchio(f.percorso)).constData(), destinazione.constData());
+                rinomina(vecchio(f.percorso), f.percorso);
             return annulla(QStringLiteral("impossibile creare %1").arg(f.percorso));
         }
         fatti << Fatto{f.percorso, esisteva};

@@ -7,6 +7,8 @@
 
 namespace zolmera {
 
+class FileFaults;
+
 struct FileNuovo {
     QString percorso;
     QList<QByteArray> record;   // slot 1 upwards
@@ -14,6 +16,7 @@ struct FileNuovo {
 
 // False, with a reason, when any file could not be written; then no file of
 // the list is left behind, and files that were there before are untouched.
-bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore);
+// Each step is first put to the platform's file faults.
+bool scriviFileInsieme(const QList<FileNuovo>& files, QString* errore, FileFaults& guasti);
 
 }  // namespace zolmera

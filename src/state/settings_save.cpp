@@ -16,7 +16,7 @@ bool salvaImpostazioni(AppContext& ctx, const RecImpostazioni& rec)
             mb::Exclamation, title);
         return false;
     }
-    RecordFile file(ctx.programFile(QString::fromLatin1(kFileImpostazioni)));
+    RecordFile file(ctx.programFile(QString::fromLatin1(kFileImpostazioni)), &ctx.sys.fileFaults);
     if (!file.writeSlot(1, bytes)) {
         ctx.sys.messages.msgBox(QStringLiteral("Le impostazioni non sono state salvate: impossibile scrivere "
                                                "il file %1.\n%2")

@@ -1,12 +1,12 @@
 #pragma once
 // The shapes of the game's shared variables: arrays with their own index
 // range (contestants 1 To 2) and texts of a fixed length.
+#include "platform/arrayindex.h"
 #include "platform/text.h"
 
 #include <QString>
 
 #include <array>
-#include <cassert>
 
 namespace zolmera {
 
@@ -14,21 +14,22 @@ template <class T, int Lo, int Hi>
 class VbArray {
 public:
     static_assert(Hi >= Lo);
-    T& operator[](int i)
-    {
-        assert(i >= Lo && i <= Hi && "index out of range");
-        return items_[std::size_t(i - Lo)];
-    }
-    const T& operator[](int i) const
-    {
-        assert(i >= Lo && i <= Hi && "index out of range");
-        return items_[std::size_t(i - Lo)];
-    }
+    // An index out of range stops the program with the bounds and the place
+    // of the access, in every build: a contestant 0 must never reach slot 1's
+    // neighbour.
+    T& operator[](ArrayIndex i) { return items_[offset(i)]; }
+    const T& operator[](ArrayIndex i) const { return items_[offset(i)]; }
     static constexpr int lBound() { return Lo; }
     static constexpr int uBound() { return Hi; }
     void fill(const T& v) { items_.fill(v); }
 
 private:
+    static std::size_t offset(const ArrayIndex& i)
+    {
+        if (i.value < Lo || i.value > Hi) [[unlikely]]
+            indexOutOfRange(i, Lo, Hi, "an array");
+        return std::size_t(i.value - Lo);
+    }
     std::array<T, std::size_t(Hi - Lo + 1)> items_{};
 };
 

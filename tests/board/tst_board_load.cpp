@@ -4,6 +4,7 @@
 #include "shell/frmMenuZolmer.h"
 #include "testkit/board.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace zolmera;
@@ -134,6 +135,13 @@ private slots:
         QTest::newRow("missing file") << "scores1/mtpremi.dat" << QByteArray("<missing>") << 0 << "0" << true;
         QTest::newRow("folder missing") << "scores9/mtpremi.dat" << QByteArray("<missing>") << 0 << "0" << false;
         QTest::newRow("short record") << "scores1/mtpremi.dat" << QByteArray("\x01\0\x02\0\xe8", 5) << 0xe8 << "232" << true;
+        QTest::newRow("cut inside its first field") << "scores1/mtpremi.dat" << QByteArray("\x07", 1) << 0 << "0" << true;
+        QTest::newRow("a whole slot, filler and a second record")
+            << "scores1/mtpremi.dat"
+            << recordMontepremi(4, 9, 1250) + QByteArray(kRecordSlot - 8, '\xff') + recordMontepremi(1, 1, 99) << 1250
+            << "1.250" << true;
+        QTest::newRow("unreadable: a folder in its place")
+            << "scores1/mtpremi.dat" << QByteArray("<folder>") << 0 << "0" << true;
     }
     void theJackpotComesFromRecordOneOfItsFile()
     {
@@ -145,7 +153,9 @@ private slots:
         BoardWorld w;
         w.M().strFileMontepremi = w.path(file);
         w.M().lngMontepremi = 777;
-        if (content != "<missing>")
+        if (content == "<folder>")
+            QDir().mkpath(w.path(file));
+        else if (content != "<missing>")
             w.touch(file, content);
         frmRuota& R = w.apri();
         QCOMPARE(w.M().lngMontepremi, jackpot);

@@ -1,7 +1,9 @@
 // The new-game screen: names, game types, the competition's files and the
 // routes out of it.
 #include "competitions/frmNuovo.h"
+#include "records/archivi.h"
 #include "records/voci.h"
+#include "platform/filefaults.h"
 #include "platform/recordfile.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"
@@ -215,22 +217,35 @@ private slots:
     void aCreationThatFailsLeavesNoHalfMadeCompetition_data()
     {
         QTest::addColumn<QString>("scelto");
-        QTest::addColumn<QString>("ostacolo");   // a folder where a file must go
+        QTest::addColumn<int>("passo");          // the step refused...
+        QTest::addColumn<QString>("rifiutato");  // ...for this file; none when empty
         QTest::addColumn<bool>("precedente");    // a competition of that name was there
-        QTest::newRow("no such folder") << "saved1/manca/Estate.003" << "" << false;
-        QTest::newRow("fails writing the ranking")
-            << "saved1/Estate.003" << "saved1/Estate.d03.nuovo" << false;
-        QTest::newRow("fails replacing the old jackpot, after two files are in place")
-            << "saved1/Estate.003" << "saved1/Estate.m03.vecchio" << true;
+        QTest::addColumn<QString>("nominato");   // the file the message names
+        const int apertura = int(FileStep::Open), scrittura = int(FileStep::Write), rinomina = int(FileStep::Rename);
+        QTest::newRow("no such folder") << "saved1/manca/Estate.003" << 0 << "" << false << "manca/Estate.003";
+        QTest::newRow("opening the season file") << "saved1/Estate.003" << apertura << "saved1/Estate.003" << false
+                                                 << "Estate.003";
+        QTest::newRow("writing the ranking") << "saved1/Estate.003" << scrittura << "saved1/Estate.d03" << false
+                                             << "Estate.d03";
+        QTest::newRow("writing the jackpot over an old one")
+            << "saved1/Estate.003" << scrittura << "saved1/Estate.m03" << true << "Estate.m03";
+        QTest::newRow("moving the ranking into place, after the season file")
+            << "saved1/Estate.003" << rinomina << "saved1/Estate.d03" << false << "Estate.d03";
+        QTest::newRow("putting the old jackpot aside, after two files are in place")
+            << "saved1/Estate.003" << rinomina << "saved1/Estate.m03.vecchio" << true << "Estate.m03";
+        QTest::newRow("moving the new jackpot over the old one")
+            << "saved1/Estate.003" << rinomina << "saved1/Estate.m03" << true << "Estate.m03";
     }
     void aCreationThatFailsLeavesNoHalfMadeCompetition()
     {
         QFETCH(QString, scelto);
-        QFETCH(QString, ostacolo);
+        QFETCH(int, passo);
+        QFETCH(QString, rifiutato);
         QFETCH(bool, precedente);
+        QFETCH(QString, nominato);
         NuovoWorld w;
-        if (!ostacolo.isEmpty())
-            QDir().mkpath(w.path(ostacolo));
+        if (!rifiutato.isEmpty())
+            w.fakes.fileFaults.refuseNext(FileStep(passo), w.path(rifiutato), QStringLiteral("disco pieno"));
         if (precedente) {
             w.touch("saved1/Estate.003", "vecchia stagione");
             w.touch("saved1/Estate.m03", "vecchio montepremi");
@@ -241,8 +256,11 @@ private slots:
         w.nomi(n, {"Anna", "Bruno"});
         w.fakes.fileDialogs.setNextFileName(w.path(scelto));
         w.click(n.cmdCrea);
+        QCOMPARE(w.fakes.fileFaults.refused.size(), rifiutato.isEmpty() ? 0 : 1);
         QCOMPARE(w.fakes.messages.asked.size(), 1);
         QCOMPARE(w.fakes.messages.asked[0].title, QStringLiteral("ATTENZIONE!"));
+        QCOMPARE(w.fakes.messages.asked[0].flags, mb::OKOnly | mb::Exclamation);
+        QVERIFY2(w.fakes.messages.asked[0].prompt.contains(nominato), qPrintable(w.fakes.messages.asked[0].prompt));
         QCOMPARE(w.salvati(), prima);
         if (precedente) {
             QCOMPARE(leggi(w.path("saved1/Estate.003")), QByteArray("vecchia stagione"));
@@ -251,6 +269,103 @@ private slots:
         QVERIFY(!QFileInfo::exists(w.path("saved1/manca")));
         QVERIFY(w.M().strFileStagione.isEmpty());
         QVERIFY(n.visible());
+
+        // Nothing was left in the way: the same creation goes through at once.
+        w.fakes.fileDialogs.setNextFileName(w.path(scelto));
+        w.click(n.cmdCrea);
+        if (rifiutato.isEmpty()) {
+            QVERIFY(n.visible());
+            return;
+        }
+        QCOMPARE(w.salvati(), (QStringList{"Estate.003", "Estate.d03", "Estate.m03"}));
+        QCOMPARE(leggi(w.path("saved1/Estate.m03")), slot(le16(0) + le16(30) + le32(1000)));
+        QCOMPARE(w.M().strFileStagione, w.path("saved1/Estate.003"));
+    }
+
+    // The files hold one byte of Windows-1252 a character: "€" is one of them
+    // (0x80), "Ł" is not and would come back as "?".
+    void aKeyTheFilesCannotHoldIsRefusedAsTyped_data()
+    {
+        QTest::addColumn<QString>("tasto");
+        QTest::addColumn<bool>("accettato");
+        QTest::newRow("Ł") << QStringLiteral("Ł") << false;
+        QTest::newRow("€") << QStringLiteral("€") << true;
+        QTest::newRow("é") << QStringLiteral("é") << true;
+        QTest::newRow("beyond the basic plane") << QStringLiteral("\U0001F600") << false;
+    }
+    void aKeyTheFilesCannotHoldIsRefusedAsTyped()
+    {
+        QFETCH(QString, tasto);
+        QFETCH(bool, accettato);
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.run([&] { n.txtGiocatore2.setFocus(); });
+        w.keyClick(n, Qt::Key_A, "A");
+        w.keyClick(n, Qt::Key_unknown, tasto);
+        w.keyClick(n, Qt::Key_C, "C");
+        QCOMPARE(n.txtGiocatore2.text(), "A" + (accettato ? tasto : QString()) + "C");
+        // In the middle of a name, the caret stays where the key was pressed.
+        w.run([&] { n.txtGiocatore2.setSelStart(1); });
+        w.keyClick(n, Qt::Key_unknown, tasto);
+        w.keyClick(n, Qt::Key_B, "B");
+        QCOMPARE(n.txtGiocatore2.text(), accettato ? "A" + tasto + "B" + tasto + "C" : QStringLiteral("ABC"));
+        QVERIFY(w.fakes.messages.asked.isEmpty());
+    }
+
+    void aPastedNameTheFilesCannotHoldIsNamedOnOk_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QStringList>("nomi");
+        QTest::addColumn<QString>("messaggio");
+        const QString lucja = QStringLiteral("Il nome ŁUCJA contiene il carattere Ł, che il gioco non può salvare: cambialo!");
+        QTest::newRow("single match") << 0 << QStringList{"Bruno", "Łucja"} << lucja;
+        QTest::newRow("season") << 2 << QStringList{"Łucja", "Bruno"} << lucja;
+        QTest::newRow("tournament, third name") << 1 << QStringList{"Anna", "Bruno", "Łucja", "Dario"} << lucja;
+        // In memory they differ; on disk both would be "?UCJA".
+        QTest::newRow("two names one on disk") << 0 << QStringList{"Łucja", "Ńucja"} << lucja;
+        QTest::newRow("a blank name still comes first")
+            << 0 << QStringList{"Łucja", ""} << QStringLiteral("Devi inserire tutti i nomi dei giocatori!");
+    }
+    void aPastedNameTheFilesCannotHoldIsNamedOnOk()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QStringList, nomi);
+        QFETCH(QString, messaggio);
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[tipo]);
+        w.nomi(n, nomi);
+        TextBox* caselle[] = {&n.txtGiocatore1, &n.txtGiocatore2, &n.txtGiocatore3, &n.txtGiocatore4};
+        for (int i = 0; i < nomi.size(); ++i)
+            QCOMPARE(caselle[i]->text(), nomi[i]);   // put in whole, it stays for the player to see
+        w.fakes.fileDialogs.setNextFileName(w.path("saved1/Gara.003"));
+        w.click(n.cmdCrea);
+        QCOMPARE(w.fakes.messages.asked.size(), 1);
+        QCOMPARE(w.fakes.messages.asked[0].prompt, messaggio);
+        QCOMPARE(w.fakes.messages.asked[0].title, QStringLiteral("ATTENZIONE!"));
+        QCOMPARE(w.fakes.messages.asked[0].flags, mb::OKOnly | mb::Exclamation);
+        QVERIFY(w.fakes.fileDialogs.asked.isEmpty());
+        QVERIFY(w.salvati().isEmpty());
+        QVERIFY(n.visible());
+        QVERIFY(!w.ctx->screens.find<frmRuota>());
+    }
+
+    void theEuroSignIsKeptAndComesBackFromTheFiles()
+    {
+        NuovoWorld w;
+        frmNuovo& n = w.apri();
+        w.click(n.optTipo[2]);
+        w.nomi(n, {"Anna"});
+        w.run([&] { n.txtGiocatore2.setFocus(); });
+        for (const QString& tasto : {QStringLiteral("€"), QStringLiteral("u"), QStringLiteral("r"), QStringLiteral("o")})
+            w.keyClick(n, Qt::Key_unknown, tasto);
+        w.fakes.fileDialogs.setNextFileName(w.path("saved1/Euro.003"));
+        w.click(n.cmdCrea);
+        QVERIFY(w.fakes.messages.asked.isEmpty());
+        QCOMPARE(w.M().strNomeConcorrente[2].str(), QStringLiteral("€URO       "));
+        QCOMPARE(leggi(w.path("saved1/Euro.003")).mid(kRecordSlot, 11), QByteArray("\x80URO       "));
+        const auto seggio = RecPostazioneStagione::decodifica(RecordFile(w.path("saved1/Euro.003")).readSlot(2));
+        QCOMPARE(seggio.Nome.str(), w.M().strNomeConcorrente[2].str());
     }
 
     void choosingATypeShowsItsBoxesAndEmptiesThem_data()

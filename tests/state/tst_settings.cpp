@@ -1,4 +1,5 @@
 // The settings file zolmer.dat: its bytes, its reading rules and the safe save.
+#include "platform/filefaults.h"
 #include "platform/recordfile.h"
 #include "state/settings.h"
 #include "testkit/world.h"
@@ -179,6 +180,39 @@ private slots:
         QCOMPARE(ctx->M.strMusica, QStringLiteral("Play"));
         QCOMPARE(w.fakes.messages.asked.size(), 1);
         QCOMPARE(w.fakes.messages.asked[0].title, QStringLiteral("ATTENZIONE!"));
+    }
+
+    void aRefusedWriteIsReportedAndKeepsTheOldSettings_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("opening refused") << int(FileStep::Open);
+        QTest::newRow("writing refused") << int(FileStep::Write);
+        QTest::newRow("putting in place refused") << int(FileStep::Rename);
+    }
+    void aRefusedWriteIsReportedAndKeepsTheOldSettings()
+    {
+        QFETCH(int, step);
+        TestWorld w;
+        RecImpostazioni rec = impostazioniPredefinite();
+        rec.Musica = QStringLiteral("No");
+        QVERIFY(salvaImpostazioni(*w.ctx, rec));
+        const QByteArray saved = readFile(w.path("zolmer.dat"));
+
+        w.fakes.fileFaults.refuseNext(FileStep(step), w.path("zolmer.dat"), QStringLiteral("file di sola lettura"));
+        RecImpostazioni changed = rec;
+        changed.Musica = QStringLiteral("Si");
+        changed.ModGioco = QStringLiteral("SERO92");
+        QVERIFY(!salvaImpostazioni(*w.ctx, changed));
+        QCOMPARE(w.fakes.fileFaults.refused.size(), 1);
+        QCOMPARE(w.fakes.messages.asked.size(), 1);
+        const auto& box = w.fakes.messages.asked[0];
+        QCOMPARE(box.title, QStringLiteral("ATTENZIONE!"));
+        QCOMPARE(box.flags & mb::Exclamation, mb::Exclamation);
+        QVERIFY2(box.prompt.contains(QLatin1String("zolmer.dat")) && box.prompt.contains(QLatin1String("file di sola lettura")),
+                 qPrintable(box.prompt));
+        QCOMPARE(readFile(w.path("zolmer.dat")), saved);
+        QCOMPARE(w.M().strMusica, QString());
+        QCOMPARE(w.M().strModGioco, QStringLiteral("ZOLMER90"));
     }
 };
 
