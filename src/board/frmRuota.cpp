@@ -31,6 +31,22 @@ void etichetta(Label& l, int left, int top, int width, int height, quint32 color
     l.setFontSize(size);
     l.setWordWrap(false);
 }
+
+// The names a screen reader says for the boxes and pictures a player must
+// tell apart, which have no caption of their own to be read by.
+void nomiAccessibili(frmRuota& r)
+{
+    r.txtDomanda.setAccessibleName(QStringLiteral("Domanda"));
+    for (int i = 0; i <= r.txtOpzione.uBound(); ++i)
+        r.txtOpzione[i].setAccessibleName(QStringLiteral("Opzione %1").arg(i + 1));
+    r.txtRisposta.setAccessibleName(QStringLiteral("Risposta"));
+    const std::pair<Image*, const char*> jolly[] = {{&r.imgJprimo, "primo"}, {&r.imgJsecondo, "secondo"},
+                                                    {&r.imgJformaggio, "formaggio"}, {&r.imgJdolce, "dolce"},
+                                                    {&r.imgJfrutta, "frutta"}};
+    for (const auto& [immagine, portata] : jolly)
+        immagine->setAccessibleName(QStringLiteral("Jolly: %1").arg(QLatin1String(portata)));
+    r.imgRuota2.setAccessibleName(QStringLiteral("Ruota"));
+}
 }  // namespace
 
 frmRuota::frmRuota(AppContext& context) : Screen(context, QStringLiteral("frmRuota"), kLarghezza, kAltezza)
@@ -41,6 +57,7 @@ frmRuota::frmRuota(AppContext& context) : Screen(context, QStringLiteral("frmRuo
     setDefaultFont(QStringLiteral("Comic Sans MS"), 9.75);
     disponi();
     collega();
+    nomiAccessibili(*this);
 }
 
 frmRuota::~frmRuota() = default;

@@ -113,6 +113,9 @@ void Control::setToolTipText(const QString& text)
     widget_->setToolTip(text);
 }
 
+QString Control::accessibleName() const { return widget_->accessibleName(); }
+void Control::setAccessibleName(const QString& text) { widget_->setAccessibleName(text); }
+
 void Control::setFocus() { form_.focusControl(*this); }
 
 void Control::zOrder(int position)

@@ -307,6 +307,9 @@ public:
     void setChecked(bool on);
     // Chooses the item from code: raises Click when it is enabled.
     void click();
+    // The action acts only while both the item and its window are enabled;
+    // the window calls this when its own state changes.
+    void applyEnabled();
 
     std::function<void()> Click;
 

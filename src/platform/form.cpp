@@ -134,6 +134,7 @@ Form::~Form()
     // with the window.
     for (Timer* t : timers_)
         t->stopForUnload();
+    platform_.loop.cancel(heldTask_);
     delete window_;
 }
 
@@ -141,9 +142,10 @@ void Form::setInitialZoom(double zoom) { gInitialZoom = std::clamp(zoom, 0.5, 4.
 
 Form* Form::of(QWidget* widget)
 {
-    for (QWidget* w = widget; w; w = w->parentWidget())
-        if (auto* fw = dynamic_cast<FormWindow*>(w))
-            return &fw->form();
+    // By the widget's own window: a message box or a dialog is a window of
+    // its own even when it sits over a screen.
+    if (auto* fw = widget ? dynamic_cast<FormWindow*>(widget->window()) : nullptr)
+        return &fw->form();
     return nullptr;
 }
 
@@ -206,6 +208,7 @@ bool Form::unload(UnloadMode mode)
 
     unloaded_ = true;
     loaded_ = false;
+    dropHeldKeyRelease();   // a closed window takes no more keys
     for (Timer* t : timers_)
         t->stopForUnload();
     for (MultimediaControl* m : players_)
@@ -223,8 +226,16 @@ void Form::onCloseRequested()
 
 void Form::setEnabled(bool on)
 {
+    // A release held back before the window stops taking input is one it
+    // took: a spin key let go just before a challenge opens still throws.
+    if (!on && !deliverHeldKeyRelease())
+        return;
     enabled_ = on;
     window_->setEnabled(on);
+    // Its menus too, for every kind of input: an assistive tool triggers a
+    // menu's action directly, past the disabled window.
+    for (Menu* m : menus_)
+        m->applyEnabled();
     if (on) {
         Control* c = std::exchange(pendingFocus_, nullptr);
         if (c && c->visible() && c->enabled())
@@ -277,6 +288,8 @@ void Form::addTimer(Timer* t) { timers_.push_back(t); }
 void Form::removeTimer(Timer* t) { std::erase(timers_, t); }
 void Form::addPlayer(MultimediaControl* m) { players_.push_back(m); }
 void Form::removePlayer(MultimediaControl* m) { std::erase(players_, m); }
+void Form::addMenu(Menu* m) { menus_.push_back(m); }
+void Form::removeMenu(Menu* m) { std::erase(menus_, m); }
 
 void Form::relayout(double scale)
 {
@@ -289,6 +302,18 @@ bool Form::routeKey(QWidget* receiver, QKeyEvent* e)
 {
     if (!loaded_ || !window_->isEnabled() || resending_)
         return false;
+    // A key belongs to the window that has it: Enter in a dialog's file name
+    // box or a letter in a message box over this window is not this window's
+    // key, for its preview or for its default and cancel buttons.
+    if (receiver->window() != window_)
+        return false;
+    if (e != replaying_) {
+        if (foldRepeat(receiver, e))
+            return true;
+        // A release delivered just now may have closed or disabled it.
+        if (!loaded_ || !window_->isEnabled())
+            return false;
+    }
     const bool own = receiver == window_ || receiver == surface();
     const int shift = vbShift(e->modifiers());
 
@@ -343,6 +368,73 @@ bool Form::routeKey(QWidget* receiver, QKeyEvent* e)
         }
     }
     return false;
+}
+
+bool Form::foldRepeat(QWidget* receiver, QKeyEvent* e)
+{
+    if (e->type() == QEvent::KeyRelease) {
+        // A release marked as a repeat's is passed on as it is (the routing
+        // below ignores it).
+        if (e->isAutoRepeat())
+            return false;
+        if (!deliverHeldKeyRelease())   // keys keep their order
+            return true;
+        if (!loaded_ || !window_->isEnabled())
+            return false;
+        heldRelease_.reset(e->clone());
+        heldReceiver_ = receiver;
+        heldTask_ = platform_.loop.startSingleShot(kRepeatFoldSeconds, [this] {
+            heldTask_ = 0;
+            deliverHeldKeyRelease();
+        });
+        return true;
+    }
+    if (!heldRelease_)
+        return false;
+    if (heldRelease_->key() != e->key()) {
+        // Another key: the held release was a real one, and goes first.
+        return !deliverHeldKeyRelease();
+    }
+    // The same key again at once: the key never went up. The release is
+    // dropped and the press goes on as a held key's repeat.
+    dropHeldKeyRelease();
+    QKeyEvent repeat(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
+                     e->nativeModifiers(), e->text(), true, e->count(), e->device());
+    const QPointer<Form> self(this);
+    const QKeyEvent* outer = std::exchange(replaying_, &repeat);
+    QCoreApplication::sendEvent(receiver, &repeat);
+    if (self)
+        replaying_ = outer;
+    e->setAccepted(repeat.isAccepted());
+    return true;
+}
+
+void Form::dropHeldKeyRelease()
+{
+    platform_.loop.cancel(heldTask_);
+    heldTask_ = 0;
+    heldRelease_.reset();
+    heldReceiver_.clear();
+}
+
+bool Form::deliverHeldKeyRelease()
+{
+    if (!heldRelease_)
+        return true;
+    const std::unique_ptr<QKeyEvent> release = std::move(heldRelease_);
+    const QPointer<QWidget> receiver = heldReceiver_;
+    dropHeldKeyRelease();
+    if (!receiver)
+        return true;   // its control is gone
+    // Its handler may close this window, which then goes at once when no
+    // other handler is running.
+    const QPointer<Form> self(this);
+    const QKeyEvent* outer = std::exchange(replaying_, release.get());
+    QCoreApplication::sendEvent(receiver, release.get());
+    if (!self)
+        return false;
+    replaying_ = outer;
+    return true;
 }
 
 QColor vbColor(quint32 bgr)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QKeyEvent;
@@ -22,6 +23,7 @@ class CommandButton;
 class Control;
 class Form;
 class FormWindow;
+class Menu;
 class MultimediaControl;
 class ScreenRegistry;
 class Timer;
@@ -123,9 +125,27 @@ public:
     void removeTimer(Timer* t);
     void addPlayer(MultimediaControl* m);
     void removePlayer(MultimediaControl* m);
+    void addMenu(Menu* m);
+    void removeMenu(Menu* m);
     double pixelsPerTwip() const { return pixelsPerTwip_; }
     // Key routing: returns true when the event was consumed by the window.
+    // Only keys typed into this window itself are routed: a message box or a
+    // dialog over it keeps its keys to itself.
     bool routeKey(QWidget* receiver, QKeyEvent* event);
+
+    // Some X servers repeat a held key as release-press pairs that look like
+    // real ones, so a release is held back this long: a press of the same key
+    // within it makes the pair a repeat. The pair comes from one burst of the
+    // server's events, microseconds apart, while no finger lets go of a key
+    // and strikes it again in under 8 ms; and 8 ms is half a frame at 60 Hz
+    // and a third of the wheel's 25 ms step, so a real release still acts at
+    // once to the player.
+    static constexpr double kRepeatFoldSeconds = 0.008;
+    // Whether a key release is being held back, and its delivery now (for a
+    // window that is about to stop taking input); false when the window was
+    // closed and destroyed by the release's handlers.
+    bool holdingKeyRelease() const { return heldRelease_ != nullptr; }
+    bool deliverHeldKeyRelease();
     void relayout(double pixelsPerTwip);
     void onCloseRequested();
     static Form* of(QWidget* widget);
@@ -144,6 +164,7 @@ private:
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
     std::vector<MultimediaControl*> players_;
+    std::vector<Menu*> menus_;
     Control* pendingFocus_ = nullptr;
     CommandButton* defaultButton_ = nullptr;   // controls live as long as their window
     CommandButton* cancelButton_ = nullptr;
@@ -157,6 +178,16 @@ private:
     bool enabled_ = true;
     bool keyPreview_ = false;
     bool resending_ = false;
+
+    // Folding a repeat's release-press pair; true when the event was taken.
+    bool foldRepeat(QWidget* receiver, QKeyEvent* event);
+    void dropHeldKeyRelease();
+    std::unique_ptr<QKeyEvent> heldRelease_;
+    QPointer<QWidget> heldReceiver_;
+    TaskId heldTask_ = 0;
+    // The held-back release or folded press being delivered, which is routed
+    // as usual and not folded again.
+    const QKeyEvent* replaying_ = nullptr;
 };
 
 // Colours are written &HBBGGRR; values with the top bit set name system colours.

@@ -12,6 +12,8 @@ Menu::Menu(Form& form, const QString& name, const QString& caption) : form_(form
     menu_ = form.menuBar()->addMenu(caption);
     menu_->setObjectName(name);
     action_ = menu_->menuAction();
+    form_.addMenu(this);
+    applyEnabled();
 }
 
 Menu::Menu(Menu& parent, const QString& name, const QString& caption, const QKeySequence& shortcut)
@@ -34,9 +36,11 @@ Menu::Menu(Menu& parent, const QString& name, const QString& caption, const QKey
         form_.window()->addAction(action_);
     }
     QObject::connect(action_, &QAction::triggered, this, [this] { click(); });
+    form_.addMenu(this);
+    applyEnabled();
 }
 
-Menu::~Menu() = default;
+Menu::~Menu() { form_.removeMenu(this); }
 
 QString Menu::caption() const { return action_->text(); }
 void Menu::setCaption(const QString& text) { action_->setText(text); }
@@ -44,8 +48,10 @@ void Menu::setCaption(const QString& text) { action_->setText(text); }
 void Menu::setEnabled(bool on)
 {
     enabled_ = on;
-    action_->setEnabled(on);
+    applyEnabled();
 }
+
+void Menu::applyEnabled() { action_->setEnabled(enabled_ && form_.enabled()); }
 
 void Menu::setVisible(bool on)
 {

@@ -1,14 +1,21 @@
 // Windows and controls: the screen registry, activation after the handler
-// that closed a window, closing by code or by the user, disabled windows,
-// key preview and twips.
+// that closed a window, closing by code or by the user, disabled windows and
+// their menus, key preview, held keys that repeat as release-press pairs,
+// and twips.
 #include "platform/controls.h"
 #include "platform/timer.h"
 #include "state/screen.h"
 #include "testkit/world.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -91,6 +98,73 @@ public:
     // Outlives the window, which is gone once closed.
     static inline QList<int> modes;
 };
+
+// A key event as the window system hands it over, with nothing let through
+// or settled after it.
+void sendRaw(QWidget* to, QEvent::Type type, Qt::Key key, const QString& text)
+{
+    QKeyEvent e(type, key, Qt::NoModifier, text);
+    QCoreApplication::instance()->notify(to, &e);
+}
+
+// What the focused control itself receives: "press", "press repeat", "release".
+class KeyTap final : public QObject {
+public:
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress)
+            seen << (static_cast<QKeyEvent*>(e)->isAutoRepeat() ? QStringLiteral("press repeat") : QStringLiteral("press"));
+        else if (e->type() == QEvent::KeyRelease)
+            seen << QStringLiteral("release");
+        return false;
+    }
+};
+
+// The answer-box fixture of the repeat tests: the board shown, the focus in
+// its answer box, the box's own events tapped and its KeyUp counted.
+struct HeldKeyBoard {
+    explicit HeldKeyBoard(TestWorld& w) : board(w.ctx->screens.get<BoardLike>())
+    {
+        w.run([&] { board.show(); });
+        board.txtRisposta.setFocus();
+        box = board.txtRisposta.widget();
+        box->installEventFilter(&tap);
+        board.txtRisposta.KeyUp = [this](int&, int) { ++boxUps; };
+    }
+    BoardLike& board;
+    QWidget* box = nullptr;
+    KeyTap tap;
+    int boxUps = 0;
+};
+
+// A window's menus: a title with two items, one of them disabled by its own
+// setting.
+struct MenuBoard {
+    explicit MenuBoard(BoardLike& b)
+        : File(b, QStringLiteral("File"), QStringLiteral("&File")), Salva(File, QStringLiteral("Salva"), QStringLiteral("&Salva")),
+          Esci(File, QStringLiteral("Esci"), QStringLiteral("&Esci"))
+    {
+        Salva.setEnabled(false);
+        Esci.Click = [this] { ++esci; };
+    }
+    Menu File;
+    Menu Salva;
+    Menu Esci;
+    int esci = 0;
+};
+
+// The accessibility interface of a menu's item, found by the name it reads.
+QAccessibleInterface* accessibleItem(QWidget* menu, const QString& name)
+{
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(menu);
+    for (int i = 0; list && i < list->childCount(); ++i)
+        if (QAccessibleInterface* item = list->child(i); item && item->text(QAccessible::Name) == name)
+            return item;
+    return nullptr;
+}
 }  // namespace
 
 class TestForms : public QObject {
@@ -229,6 +303,158 @@ private slots:
         QCOMPARE(board.log, (QStringList{"down 88/0", "press 120", "down 88/0", "press 120", "up 88"}));
     }
 
+    // An X server that repeats a held key as unmarked release-press pairs:
+    // each pair, whatever the gap up to a few ms, is one held key, whose
+    // presses go on as repeats; the real release comes through once the
+    // moment it is held back for has passed, to the window and to the box.
+    void aRepeatsReleaseAndPressFoldIntoAHeldKey_data()
+    {
+        QTest::addColumn<int>("gapMs");
+        for (int ms : {0, 1, 2, 3, 4, 5})
+            QTest::addRow("%d ms", ms) << ms;
+    }
+    void aRepeatsReleaseAndPressFoldIntoAHeldKey()
+    {
+        QFETCH(int, gapMs);
+        TestWorld w;
+        HeldKeyBoard t(w);
+        sendRaw(t.box, QEvent::KeyPress, Qt::Key_X, "x");
+        w.advance(0.5);   // the server's delay before it repeats
+        for (int i = 0; i < 3; ++i) {
+            sendRaw(t.box, QEvent::KeyRelease, Qt::Key_X, "x");
+            w.advance(gapMs / 1000.0);
+            sendRaw(t.box, QEvent::KeyPress, Qt::Key_X, "x");
+            w.advance(0.033);   // its rate
+        }
+        QCOMPARE(t.board.log, (QStringList{"down 88/0", "press 120", "down 88/0", "press 120", "down 88/0", "press 120",
+                                           "down 88/0", "press 120"}));
+        QCOMPARE(t.tap.seen, (QStringList{"press", "press repeat", "press repeat", "press repeat"}));
+        QCOMPARE(t.boxUps, 0);
+        QCOMPARE(t.board.txtRisposta.text(), QStringLiteral("xxxx"));
+
+        sendRaw(t.box, QEvent::KeyRelease, Qt::Key_X, "x");
+        w.advance(Form::kRepeatFoldSeconds - 0.001);
+        QVERIFY(!t.board.log.contains("up 88"));
+        w.advance(0.001);
+        QCOMPARE(t.board.log.count("up 88"), 1);
+        QCOMPARE(t.board.log.last(), QStringLiteral("up 88"));
+        QCOMPARE(t.tap.seen.last(), QStringLiteral("release"));
+        QCOMPARE(t.boxUps, 1);
+        w.advance(1);
+        QCOMPARE(t.board.log.count("up 88"), 1);
+    }
+
+    // Only the same key, pressed again within the moment, makes a repeat: a
+    // release followed by another key, or by the same key later, is a real
+    // release and reaches the window before the press that follows it.
+    void aReleaseFoldsOnlyWithAPressOfTheSameKeyAtOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("gapMs");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QStringList>("box");
+        const QStringList pressX{"down 88/0", "press 120"};
+        QTest::newRow("same key at once") << int(Qt::Key_X) << "x" << 0 << pressX + pressX
+                                          << QStringList{"press", "press repeat"};
+        QTest::newRow("same key after the moment") << int(Qt::Key_X) << "x" << 8 << pressX + QStringList{"up 88"} + pressX
+                                                   << QStringList{"press", "release", "press"};
+        QTest::newRow("another key at once") << int(Qt::Key_B) << "b" << 0
+                                             << pressX + QStringList{"up 88", "down 66/0", "press 98"}
+                                             << QStringList{"press", "release", "press"};
+        QTest::newRow("another key after 2 ms") << int(Qt::Key_B) << "b" << 2
+                                                << pressX + QStringList{"up 88", "down 66/0", "press 98"}
+                                                << QStringList{"press", "release", "press"};
+        QTest::newRow("Shift at once") << int(Qt::Key_Shift) << "" << 0 << pressX + QStringList{"up 88", "down 16/1"}
+                                       << QStringList{"press", "release", "press"};
+    }
+    void aReleaseFoldsOnlyWithAPressOfTheSameKeyAtOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, gapMs);
+        QFETCH(QStringList, log);
+        QFETCH(QStringList, box);
+        TestWorld w;
+        HeldKeyBoard t(w);
+        sendRaw(t.box, QEvent::KeyPress, Qt::Key_X, "x");
+        sendRaw(t.box, QEvent::KeyRelease, Qt::Key_X, "x");
+        w.advance(gapMs / 1000.0);
+        sendRaw(t.box, QEvent::KeyPress, Qt::Key(key), text);
+        QCOMPARE(t.board.log, log);
+        QCOMPARE(t.tap.seen, box);
+        QCOMPARE(t.boxUps, log.count("up 88"));
+    }
+
+    // A window that stops taking input first takes the release it holds
+    // back (a spin key let go as a challenge opens over the board still
+    // throws); a window that closes drops it.
+    void aHeldBackReleaseIsTakenBeforeTheWindowIsDisabledAndDroppedWhenItCloses()
+    {
+        TestWorld w;
+        HeldKeyBoard t(w);
+        sendRaw(t.box, QEvent::KeyPress, Qt::Key_X, "x");
+        sendRaw(t.box, QEvent::KeyRelease, Qt::Key_X, "x");
+        w.run([&] { t.board.setEnabled(false); });
+        QCOMPARE(t.board.log, (QStringList{"down 88/0", "press 120", "up 88"}));
+        QCOMPARE(t.boxUps, 1);
+
+        w.run([&] { t.board.setEnabled(true); });
+        sendRaw(t.box, QEvent::KeyPress, Qt::Key_M, "m");
+        sendRaw(t.box, QEvent::KeyRelease, Qt::Key_M, "m");
+        QVERIFY(t.board.holdingKeyRelease());
+        w.run([&] { t.board.unload(); });
+        w.advance(1);   // nothing is left to deliver to a window that is gone
+        QCOMPARE(t.boxUps, 1);
+    }
+
+    // An assistive tool triggers a menu's action directly, past the window:
+    // while the window is disabled (a challenge holds the board) no action
+    // of its menus acts, and enabling it gives each item its own setting
+    // back, including one changed meanwhile.
+    void aDisabledWindowsMenusDoNotAct()
+    {
+        TestWorld w;
+        auto& board = w.ctx->screens.get<BoardLike>();
+        MenuBoard m(board);
+        w.run([&] { board.show(); });
+        auto* fileMenu = board.window()->findChild<QMenu*>(QStringLiteral("File"));
+        auto* esci = board.window()->findChild<QAction*>(QStringLiteral("Esci"));
+        auto* salva = board.window()->findChild<QAction*>(QStringLiteral("Salva"));
+        QVERIFY(fileMenu && esci && salva);
+        QSignalSpy triggered(esci, &QAction::triggered);
+
+        w.run([&] { board.setEnabled(false); });
+        QVERIFY(!esci->isEnabled());
+        QVERIFY(!fileMenu->menuAction()->isEnabled());
+        esci->trigger();
+        QAccessibleInterface* item = accessibleItem(fileMenu, QStringLiteral("Esci"));
+        QVERIFY(item);
+        QVERIFY(item->state().disabled);
+        QVERIFY(item->actionInterface());
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessibleInterface* title = accessibleItem(board.menuBar(), QStringLiteral("File"));
+        QVERIFY(title);
+        QVERIFY(title->state().disabled);
+        w.settle();
+        QCOMPARE(triggered.count(), 0);
+        QCOMPARE(m.esci, 0);
+        QVERIFY2(m.Esci.enabled(), "the item keeps its own Enabled");
+
+        m.Salva.setEnabled(true);
+        QVERIFY2(!salva->isEnabled(), "nor does enabling an item wake it while its window is disabled");
+        m.Esci.setEnabled(false);
+        w.run([&] { board.setEnabled(true); });
+        QVERIFY(fileMenu->menuAction()->isEnabled());
+        QVERIFY(salva->isEnabled());
+        QVERIFY(!esci->isEnabled());
+        m.Esci.setEnabled(true);
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        w.settle();
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(m.esci, 1);
+    }
+
     void enterPressesTheDefaultButtonUnlessAButtonHasFocus()
     {
         TestWorld w;
@@ -248,6 +474,9 @@ private slots:
         board.cmdGira.setEnabled(true);
         other.setFocus();
         QTest::keyClick(other.widget(), Qt::Key_Space);
+        // A button acts on the key's release, which the window holds back
+        // a moment in case the key is only repeating.
+        w.advance(Form::kRepeatFoldSeconds);
         w.settle();
         QCOMPARE(others, 1);
         QCOMPARE(board.clicks, 1);

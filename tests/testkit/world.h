@@ -49,13 +49,16 @@ public:
     void mousePress(Form& form, Qt::MouseButton button) { mouse(form.surface(), button, true); }
     void mouseRelease(Form& form, Qt::MouseButton button) { mouse(form.surface(), button, false); }
     // A player's key on a window: delivered to its focused control as the
-    // system would, so the window's key preview sees it first.
+    // system would, so the window's key preview sees it first. A release is
+    // a real one: the clock moves on by the moment the window holds it back
+    // in case the key is only repeating (Form::kRepeatFoldSeconds).
     void keyClick(Form& form, Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void keyPress(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
     void keyRelease(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
 
 private:
     void mouse(QWidget* target, Qt::MouseButton button, bool press);
+    void letReleaseThrough(Form& form);
 };
 
 }  // namespace zolmera::testing
