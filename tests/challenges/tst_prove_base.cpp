@@ -71,6 +71,35 @@ protected:
     }
 };
 
+// Watches the board's controls that the hand-backs write (shown, hidden or
+// repainted), noting every write made while the board took no input.
+class SpiaTabellone final : public QObject {
+public:
+    explicit SpiaTabellone(frmRuota& R) : R_(R)
+    {
+        for (Control* c : std::initializer_list<Control*>{&R.cmdGira1, &R.cmdGira2, &R.cmdFine, &R.Tobrano,
+                                                           &R.Frame2, &R.imgPPrenota, &R.cmdPrenota1, &R.cmdPrenota2})
+            c->widget()->installEventFilter(this);
+    }
+    int scritture = 0;
+    QStringList sottoBlocco;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        const QEvent::Type t = e->type();
+        if (t == QEvent::StyleChange || t == QEvent::ShowToParent || t == QEvent::HideToParent) {
+            ++scritture;
+            if (!R_.enabled())
+                sottoBlocco << o->objectName();
+        }
+        return false;
+    }
+
+private:
+    frmRuota& R_;
+};
+
 struct Mondo : BoardWorld {
     Mondo()
     {
@@ -145,6 +174,43 @@ private slots:
         QCOMPARE(R.cmdGira2.enabled(), esito == 2);
         QCOMPARE(R.cmdFine.visible(), esito == 0);
         QCOMPARE(R.Tobrano.visible(), esito == 0);
+    }
+
+    // Every hand-back gives the board back before it writes on it: a control
+    // of the board is never written while the board still takes no input.
+    void aHandBackFreesTheBoardBeforeWritingOnIt_data()
+    {
+        QTest::addColumn<int>("esito");   // 1, 2 win; 3 tie; 0 void; -1 a short challenge's question
+        QTest::newRow("a win") << 2;
+        QTest::newRow("a tie") << 3;
+        QTest::newRow("a void game") << 0;
+        QTest::newRow("a short challenge's booking question") << -1;
+    }
+    void aHandBackFreesTheBoardBeforeWritingOnIt()
+    {
+        QFETCH(int, esito);
+        Mondo w;
+        frmRuota& R = *w.board;
+        std::unique_ptr<SpiaTabellone> spia;
+        if (esito < 0) {
+            auto& p = w.apriProva<LetturaDiProva>();
+            w.click(p.cmdEsegui);
+            w.advance(9.99);
+            spia = std::make_unique<SpiaTabellone>(R);
+            w.advance(0.02);
+            QVERIFY(R.imgPPrenota.visible());
+        } else {
+            auto& p = w.apriProva<DuelloDiProva>();
+            w.run([&] { p.decreta(esito); });
+            spia = std::make_unique<SpiaTabellone>(R);
+            w.click(p.cmdEsegui);
+            QCOMPARE(R.cmdGira1.enabled() || R.cmdGira2.enabled(), esito != 0);
+            QCOMPARE(R.cmdFine.visible(), esito == 0);
+        }
+        QVERIFY(R.enabled());
+        QVERIFY(spia->scritture > 0);
+        QVERIFY2(spia->sottoBlocco.isEmpty(),
+                 qPrintable("written under a disabled board: " + spia->sottoBlocco.join(", ")));
     }
 
     void theWinnersVoiceComesTwoAndAHalfSecondsLater()

@@ -193,7 +193,9 @@ private slots:
     }
 
     // At the last turn the spinner's last spin turns the step button into
-    // "Salva risultati"; at any other turn its caption stays.
+    // "Salva risultati"; at any other turn its caption stays, the one the
+    // step left for the next turn (turn 7 too, a turn before the end). When
+    // nobody holds a spin the step button comes back with the focus.
     void theLastSpinOfTheMatch_data()
     {
         QTest::addColumn<int>("turno");
@@ -201,6 +203,7 @@ private slots:
         QTest::addColumn<bool>("salva");
         QTest::newRow("turn 8, last spin") << 8 << 0 << true;
         QTest::newRow("turn 8, a spin left") << 8 << 1 << false;
+        QTest::newRow("turn 7, last spin") << 7 << 0 << false;
         QTest::newRow("turn 5, last spin") << 5 << 0 << false;
     }
     void theLastSpinOfTheMatch()
@@ -213,11 +216,13 @@ private slots:
         R.turni.intTurno = turno;
         R.cmdFine.setCaption("Continua");
         t.giroInCorso(2, giriRimasti);
+        R.Command1.setFocus();
         t.esito(2, 12);
         QCOMPARE(R.cmdFine.caption(), salva ? "Salva risultati" : "Continua");
         QCOMPARE(R.Salva.enabled(), salva);
         QCOMPARE(R.cmdFine.visible(), giriRimasti == 0);
         QCOMPARE(R.cmdGira2.enabled(), giriRimasti > 0);
+        QCOMPARE(R.window()->focusWidget(), giriRimasti == 0 ? R.cmdFine.widget() : R.Command1.widget());
     }
 
     void theJollyOffersAChoice_data()

@@ -164,6 +164,28 @@ private slots:
         QVERIFY2(!R.tmrSecondi.enabled() && R.cmdGira2.enabled(), "no time-out after the answer");
     }
 
+    // A right answer gives exactly one spin, however many the contestant
+    // held before; the other contestant's are left alone.
+    void aRightAnswerGivesExactlyOneSpin_data()
+    {
+        QTest::addColumn<int>("giri");
+        QTest::newRow("holding one") << 1;
+        QTest::newRow("holding two") << 2;
+    }
+    void aRightAnswerGivesExactlyOneSpin()
+    {
+        QFETCH(int, giri);
+        Domanda d;
+        d.M().bytGiri[1] = quint8(giri);
+        d.M().bytGiri[2] = 2;
+        d.a(1, [&] { d.prenota(1); });
+        d.a(2, [&] { d.rispondi("roma"); });
+        d.arma();
+        QCOMPARE(int(d.M().bytGiri[1]), 1);
+        QCOMPARE(int(d.M().bytGiri[2]), 2);
+        QVERIFY(d.R->cmdGira1.enabled());
+    }
+
     // Every way the question can fail, and who may book after the first
     // failure.
     void failures_data()
@@ -243,12 +265,57 @@ private slots:
         QCOMPARE(R.window()->focusWidget(), R.cmdFine.widget());
     }
 
+    // The void end after an expired window switches off every spin button,
+    // whatever was lit; the void end after a second wrong answer leaves them
+    // as they were.
+    void theVoidEndAndTheSpinButtons_data()
+    {
+        QTest::addColumn<QString>("copione");
+        QTest::addColumn<bool>("spenti");
+        QTest::newRow("nobody books") << "" << true;
+        QTest::newRow("wrong, then nobody books") << "1 sbaglia" << true;
+        QTest::newRow("too late, then the other too late") << "2 tace, 1 tace" << true;
+        QTest::newRow("wrong twice") << "1 sbaglia, 2 sbaglia" << false;
+    }
+    void theVoidEndAndTheSpinButtons()
+    {
+        QFETCH(QString, copione);
+        QFETCH(bool, spenti);
+        Domanda d;
+        frmRuota& R = *d.R;
+        d.run([&] {
+            for (CommandButton* b : {&R.cmdGira1, &R.cmdGira2}) {
+                b->setEnabled(true);
+                b->setBackColor(frmRuota::kGiallo);
+            }
+        });
+        double t = 1;
+        for (const QString& passo : copione.split(", ", Qt::SkipEmptyParts)) {
+            const int chi = passo.left(1).toInt();
+            d.a(t, [&d, chi] { d.prenota(chi); });
+            if (passo.endsWith("sbaglia")) {
+                d.a(t + 1, [&d] { d.rispondi("Parigi"); });
+                t += 2;
+            } else {
+                t += 15.5;   // his answer window expires, the other's opens
+            }
+        }
+        d.arma();
+        QVERIFY(d.finoA([&] { return !R.tmrSecondi.enabled(); }, 1));
+        QVERIFY(d.nulla());
+        for (CommandButton* b : {&R.cmdGira1, &R.cmdGira2}) {
+            QCOMPARE(b->enabled(), !spenti);
+            QCOMPARE(b->backColor(), spenti ? frmRuota::kBlu : frmRuota::kGiallo);
+        }
+    }
+
     void edgesOfTheBookingWindow_data()
     {
         QTest::addColumn<QString>("caso");
         QTest::newRow("a key after 00, before the time-out") << "tardi";
         QTest::newRow("both keys at once") << "insieme";
         QTest::newRow("a side screen closed restarts the ten seconds") << "schermo";
+        QTest::newRow("a side screen closed between 00 and the time-out") << "schermoTardi";
     }
     void edgesOfTheBookingWindow()
     {
@@ -275,7 +342,7 @@ private slots:
                 prenotato = d.M().bytConcorrente;
             });
             d.a(3, [&] { d.rispondi("roma"); });
-        } else {
+        } else if (caso == "schermo") {
             d.a(6, [&] { d.keyClick(R, Qt::Key_F3); });
             d.a(8, [&] {
                 QVERIFY(!R.enabled());
@@ -283,6 +350,19 @@ private slots:
                 scadenza = d.R->prenotazione.varScadenza;
             });
             d.a(10.5, [&] { QVERIFY(R.imgPPrenota.visible() && !R.tmrSecondi.enabled()); });
+        } else {
+            // The re-activation drops the time-out already armed: the
+            // question is not void, and the ten seconds start again.
+            d.a(10.02, [&] {
+                QVERIFY(R.tmrSecondi.enabled());
+                d.keyClick(R, Qt::Key_F3);
+            });
+            d.a(10.06, [&] { d.click(d.ctx->screens.get<frmComandiGioco>().cmdRitorna); });
+            d.a(12, [&] {
+                QVERIFY(R.imgPPrenota.visible() && R.cmdPrenota1.enabled() && !R.tmrSecondi.enabled());
+                d.prenota(1);
+            });
+            d.a(13, [&] { d.rispondi("roma"); });
         }
         d.arma();
         d.advance(0.2);
@@ -294,9 +374,13 @@ private slots:
             QCOMPARE(int(d.M().bytGiri[2]), 1);
             QCOMPARE(int(d.M().bytGiri[1]), 0);
             QCOMPARE(d.fakes.audio.played().count("suono1.wav"), 0);
-        } else {
+        } else if (caso == "schermo") {
             QCOMPARE(scadenza, d.t0 + 18);
             QVERIFY(d.nulla());
+        } else {
+            QCOMPARE(int(d.M().bytGiri[1]), 1);
+            QCOMPARE(d.R->prenotazione.varErrori, 0);
+            QCOMPARE(d.voci(), (QStringList{"domanda", "esatto"}));
         }
     }
 

@@ -201,6 +201,57 @@ private slots:
         QCOMPARE(t.loop().now() - rilascio, 20 * 0.05 + (27 + 1 + 14) * 0.1);
     }
 
+    // A weak throw that passes a slow-down cell leaves the force below 0; the
+    // next throw's first force tick counts from 0 again, not from below it.
+    void aNegativeForceCountsFromZeroAtTheNextTick()
+    {
+        Tavolo t;
+        frmRuota& R = *t.R;
+        t.concedi(1);
+        t.preparaLancio(16, 4);
+        t.fakes.random.push(0.0);   // the next slow-down cell stays 4
+        t.lancia1(0);
+        t.finoAlDondolio();
+        QCOMPARE(int(R.ruota.intForza), -1);
+        QVERIFY(t.finoAFermo());
+        QCOMPARE(R.esito.varDolce[1], 1);
+
+        t.concedi(1);
+        t.keyPress(R, Qt::Key_X, "x");
+        t.advance(0.25);
+        QCOMPARE(int(R.ruota.intForza), 1);
+        QCOMPARE(R.pgbForza.value(), 1);
+        QCOMPARE(R.tmrTempo.interval(), 100);
+        t.preparaLancio(24, 44);
+        t.keyRelease(R, Qt::Key_X, "x");
+        QVERIFY2(!R.ruota.intGiroCorto, "a throw held past a force tick is never a short spin");
+    }
+
+    // A window of the question that has just expired leaves its time-out
+    // 100 ms away; a spin thrown with the mouse in between drops it, so the
+    // question's time-out never lands on the spin.
+    void aMouseThrowDropsAPendingTimeOut()
+    {
+        Tavolo t(true);
+        frmRuota& R = *t.R;
+        t.concedi(2);
+        t.preparaLancio(4, 44);
+        t.mousePress(R, Qt::RightButton);
+        t.advance(0.3);
+        t.run([&] {
+            R.tmrSecondi.setInterval(100);
+            R.tmrSecondi.setEnabled(true);
+        });
+        t.mouseRelease(R, Qt::RightButton);
+        QVERIFY(R.tmrTempo.enabled());
+        QVERIFY(!R.tmrSecondi.enabled());
+        t.advance(0.2);
+        QCOMPARE(R.prenotazione.varErrori, 0);
+        QVERIFY(!R.cmdPrenota1.enabled() && !R.cmdPrenota2.enabled());
+        QVERIFY(t.finoAFermo());
+        QCOMPARE(R.esito.varPrimo[2], 1);
+    }
+
     // The switches silence the wheel's music and the announcer's voice.
     void theSoundSwitches()
     {
