@@ -7,10 +7,16 @@ namespace zolmera {
 int FakeMessageBoxes::msgBox(const QString& prompt, int flags, const QString& title)
 {
     asked.append({prompt, flags, title});
-    if (answers_.empty())
+    Answer a{};
+    if (!answers_.empty()) {
+        a = answers_.front();
+        answers_.pop_front();
+    } else if (responder) {
+        const auto [answer, after] = responder(asked.back());
+        a = {answer, after};
+    } else {
         return mb::defaultAnswer(flags);
-    const Answer a = answers_.front();
-    answers_.pop_front();
+    }
     if (a.after > 0) {
         // The box is modal but the program goes on underneath it.
         loop_.waitUntil(loop_.now() + a.after, {});
@@ -21,7 +27,7 @@ int FakeMessageBoxes::msgBox(const QString& prompt, int flags, const QString& ti
 std::optional<QString> FakeFileDialogs::answer()
 {
     if (answers_.empty())
-        return std::nullopt;
+        return responder ? responder(asked.back()) : std::nullopt;
     const Answer a = answers_.front();
     answers_.pop_front();
     if (a.cancel)

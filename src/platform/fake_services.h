@@ -7,6 +7,9 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace zolmera {
 
@@ -26,6 +29,9 @@ public:
     // The next box gets this answer; with a delay, the box stays up that many
     // virtual seconds first, and timers tick meanwhile as they would.
     void setNextAnswer(int answer, double afterSeconds = 0) { answers_.push_back({answer, afterSeconds}); }
+    // Answers every box no queued answer is left for: the answer, and how
+    // long the box stays up first.
+    std::function<std::pair<int, double>(const Asked&)> responder;
     // Runs while the next box is up (for example, to script a tick during it).
     int pendingAnswers() const { return int(answers_.size()); }
 
@@ -50,6 +56,9 @@ public:
     QList<Asked> asked;
     void setNextFileName(const QString& path) { answers_.push_back({false, path}); }
     void setNextCancel() { answers_.push_back({true, {}}); }
+    // Answers every dialog no queued answer is left for: a path, or nothing
+    // for Cancel.
+    std::function<std::optional<QString>(const Asked&)> responder;
 
 private:
     struct Answer {

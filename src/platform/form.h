@@ -127,6 +127,11 @@ public:
     void removePlayer(MultimediaControl* m);
     void addMenu(Menu* m);
     void removeMenu(Menu* m);
+    // What the window holds, for tools that walk the screens (the monkey).
+    const std::vector<Control*>& controls() const { return controls_; }
+    const std::vector<Timer*>& timers() const { return timers_; }
+    const std::vector<MultimediaControl*>& players() const { return players_; }
+    const std::vector<Menu*>& menus() const { return menus_; }
     double pixelsPerTwip() const { return pixelsPerTwip_; }
     // Key routing: returns true when the event was consumed by the window.
     // Only keys typed into this window itself are routed: a message box or a

@@ -48,6 +48,9 @@ public:
     void pushDraw(int k, int n) { values_.push_back((k - 0.5) / n); }
     int randomizes() const { return randomizes_; }
     int pending() const { return int(values_.size()); }
+    // Starts the sequence that follows the queued values from a seed of its
+    // own, so each seed plays a different game.
+    void seedFallback(quint64 seed) { fallback_ = seed * 0x9E3779B97F4A7C15ULL | 1; }
 
 private:
     std::deque<double> values_;
