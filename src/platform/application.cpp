@@ -17,8 +17,15 @@ bool Application::notify(QObject* receiver, QEvent* event)
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         if (auto* widget = qobject_cast<QWidget*>(receiver)) {
             if (Form* form = Form::of(widget)) {
-                if (form->routeKey(widget, static_cast<QKeyEvent*>(event)))
-                    return true;
+                // The whole delivery is one handler of the program's loop: a
+                // window its own key closes is destroyed only once the key
+                // has gone through, not under the routing or the control.
+                bool result = false;
+                form->platform().loop.dispatch([&] {
+                    result = form->routeKey(widget, static_cast<QKeyEvent*>(event))
+                          || QApplication::notify(receiver, event);
+                });
+                return result;
             }
         }
     }

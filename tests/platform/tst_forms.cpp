@@ -99,6 +99,22 @@ public:
     static inline QList<int> modes;
 };
 
+// Closes itself from its key preview, as a screen's Esc or F-key may.
+class ClosesOnKey final : public Screen {
+public:
+    explicit ClosesOnKey(AppContext& c) : Screen(c, QStringLiteral("frmChiude"), 3000, 2000), txtNome(*this, QStringLiteral("txtNome"))
+    {
+        txtNome.move(150, 150, 2000, 300);
+        setKeyPreview(true);
+    }
+    void Form_KeyDown(int& code, int) override
+    {
+        if (code == 120)   // F9
+            unload();
+    }
+    TextBox txtNome;
+};
+
 // A key event as the window system hands it over, with nothing let through
 // or settled after it.
 void sendRaw(QWidget* to, QEvent::Type type, Qt::Key key, const QString& text)
@@ -272,6 +288,18 @@ private slots:
         QVERIFY(board.window()->focusWidget() != board.txtRisposta.widget());
         w.run([&] { board.setEnabled(true); });
         QCOMPARE(board.window()->focusWidget(), board.txtRisposta.widget());
+    }
+
+    // A key sent from outside any handler closes its own window: the window
+    // outlives the routing of that key and goes right after it.
+    void aWindowItsOwnKeyClosesGoesOnlyAfterTheKey()
+    {
+        TestWorld w;
+        QPointer<ClosesOnKey> f = &w.ctx->screens.get<ClosesOnKey>();
+        w.run([&] { f->show(); });
+        sendRaw(f->txtNome.widget(), QEvent::KeyPress, Qt::Key_F9, {});
+        QVERIFY(!w.ctx->screens.find<ClosesOnKey>());
+        QVERIFY(!f);
     }
 
     void keyPreviewSeesKeysBeforeTheFocusedControl()

@@ -104,7 +104,9 @@ void Monkey::newWorld()
             return std::nullopt;
         }
         QString path;
-        const QStringList existing = dir.entryList(QDir::Files);
+        // The dialog lists the files its filter shows ("description|pattern").
+        const QStringList parti = a.request.filter.split(u'|');
+        const QStringList existing = dir.entryList(parti.size() >= 2 ? QStringList{parti.at(1)} : QStringList{}, QDir::Files);
         if (!a.save || uniform() < 0.2) {
             if (!existing.isEmpty())
                 path = dir.filePath(existing.at(pick(int(existing.size()))));
@@ -114,10 +116,13 @@ void Monkey::newWorld()
                 note(QStringLiteral("dialog: nothing to open"));
                 return std::nullopt;
             }
-            static const QStringList nomi = {QStringLiteral("Stagione"), QStringLiteral("Torneo.002"),
-                                             QStringLiteral("Inverno.003"), QStringLiteral("gara"),
+            // A typed name, with or without the extension the dialog adds.
+            static const QStringList nomi = {QStringLiteral("Stagione"), QStringLiteral("Torneo"),
+                                             QStringLiteral("Inverno"), QStringLiteral("gara"),
                                              QStringLiteral("Coppa d'oro")};
             path = dir.filePath(nomi.at(pick(int(nomi.size()))));
+            if (!a.request.defaultSuffix.isEmpty() && uniform() < 0.5)
+                path += QLatin1Char('.') + a.request.defaultSuffix;
         }
         note(QStringLiteral("dialog -> %1").arg(QFileInfo(path).fileName()));
         return path;
@@ -793,6 +798,13 @@ void Monkey::checkFiles()
                     wrong << QStringLiteral("matchday %1").arg(s + 1);
             }
         }
+        // A season or a tournament can be resumed only with its companions.
+        for (const auto& [principale, compagni] : {std::pair{QStringLiteral("003"), QStringList{"d03", "m03"}},
+                                                   std::pair{QStringLiteral("002"), QStringList{"d02", "m02"}}})
+            if (ext == principale)
+                for (const QString& c : compagni)
+                    if (!QFileInfo::exists(percorsoCompagno(path, QLatin1Char('.') + c)))
+                        wrong << QStringLiteral("no %1 beside it").arg(c);
         if (!wrong.isEmpty()) {
             fail(QStringLiteral("%1 reads back broken: %2").arg(path, wrong.join(", ")));
             return;
