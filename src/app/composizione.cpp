@@ -23,6 +23,12 @@ Rotte::Carica schermo()
 }
 
 template <class T>
+Rotte::Trova trovato()
+{
+    return [](AppContext& ctx) -> Form* { return ctx.screens.find<T>(); };
+}
+
+template <class T>
 CatalogoProve::Apri apri()
 {
     return [](AppContext& ctx) { ctx.screens.get<T>().show(); };
@@ -43,7 +49,7 @@ void impostaRotte(Rotte& r)
     // competitions are saved, and their matches return to the start screen.
     r.imposta(Schermo::Stagione, schermo<frmMenu>());
     r.imposta(Schermo::Campionato, schermo<frmMenu>());
-    r.imposta(Schermo::MenuDelGiorno, schermo<frmMenuZolmer>());
+    r.imposta(Schermo::MenuDelGiorno, schermo<frmMenuZolmer>(), trovato<frmMenuZolmer>());
     r.imposta(Schermo::Comandi, schermo<frmComandiGioco>());
 }
 

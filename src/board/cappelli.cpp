@@ -46,8 +46,16 @@ void MostraCappelliTorneo(frmRuota& R)
 void MostraCappelliStagione(frmRuota& R)
 {
     const RecordFile stagione(R.M.strFileStagione);
+    VbArray<RecPostazioneStagione, 1, 2> seggi;
+    for (int w = 1; w <= 2; ++w)
+        seggi[w] = RecPostazioneStagione::decodifica(stagione.readSlot(w));
+    MostraCappelliStagione(R, seggi);
+}
+
+void MostraCappelliStagione(frmRuota& R, const VbArray<RecPostazioneStagione, 1, 2>& seggi)
+{
     for (int w = 1; w <= 2; ++w) {
-        const auto seggio = RecPostazioneStagione::decodifica(stagione.readSlot(w));
+        const RecPostazioneStagione& seggio = seggi[w];
         // A damaged count is held to the thirty results a seat has.
         const int partite = qBound(0, int(seggio.Partite), 30);
         const int primo = partite > 10 ? partite - 9 : 1;

@@ -14,6 +14,7 @@ public:
     explicit Discorso(frmRuota& board) : R(board) {}
 
     VbArray<QString, 1, 15> strCodaAudio;
+    // The slot playing, 1 to 15; past 15 the queue is spent.
     int varPosCoda = 1;
 
     void svuotaCoda();
@@ -22,6 +23,8 @@ public:
     void PreparaDiscorso();
     // Plays the queue from its first slot.
     void avvia();
+    // The player finished a sound: the next slot that holds one plays.
+    void mmcMusica_Done();
 
 private:
     frmRuota& R;

@@ -272,6 +272,7 @@ void frmRuota::collega()
     Command2.Click = [this] { Command2_Click(); };
     cmdJMenu.Click = [this] { cmdJMenu_Click(); };
     Salva.Click = [this] { Salva_Click(); };
+    mmcMusica.Done = [this] { discorso.mmcMusica_Done(); };
     Esci.Click = [this] { Esci_Click(); };
     Menu_.Click = [this] { Menu_Click(); };
     Comandi.Click = [this] { Comandi_Click(); };

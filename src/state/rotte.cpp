@@ -10,6 +10,15 @@ Form* Rotte::carica(Schermo schermo)
     return it == rotte_.end() ? nullptr : &it->second(ctx_);
 }
 
+void Rotte::chiudi(Schermo schermo)
+{
+    auto it = trovate_.find(schermo);
+    if (it == trovate_.end() || !it->second)
+        return;
+    if (Form* f = it->second(ctx_))
+        f->unload();
+}
+
 bool Rotte::mostra(Schermo schermo)
 {
     Form* f = carica(schermo);

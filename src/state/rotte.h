@@ -29,20 +29,29 @@ enum class Schermo {
 class Rotte {
 public:
     using Carica = std::function<Form&(AppContext&)>;
+    using Trova = std::function<Form*(AppContext&)>;
 
     explicit Rotte(AppContext& ctx) : ctx_(ctx) {}
 
-    void imposta(Schermo schermo, Carica carica) { rotte_[schermo] = std::move(carica); }
+    // The route loads the screen; `trova` finds it only when it is loaded.
+    void imposta(Schermo schermo, Carica carica, Trova trova = {})
+    {
+        rotte_[schermo] = std::move(carica);
+        trovate_[schermo] = std::move(trova);
+    }
     bool presente(Schermo schermo) const { return rotte_.count(schermo) != 0; }
     // The screen, loaded if it was not, or nothing when no route leads there
     // (a screen the game does not have yet).
     Form* carica(Schermo schermo);
     // Loads it if needed and shows it; false when no route leads there.
     bool mostra(Schermo schermo);
+    // Closes the screen if it is loaded; never loads it.
+    void chiudi(Schermo schermo);
 
 private:
     AppContext& ctx_;
     std::map<Schermo, Carica> rotte_;
+    std::map<Schermo, Trova> trovate_;
 };
 
 }  // namespace zolmera
