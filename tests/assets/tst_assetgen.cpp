@@ -364,6 +364,18 @@ void TstAssetgen::failures_data()
                                       << false << false << QStringLiteral("double quote is not closed") << picture;
     QTest::newRow("failing sox recipe") << QStringLiteral("effect sounds/a.wav synth 0.1 nonsense 440\n") << false
                                         << true << QStringLiteral("manifest.txt:1: sounds1/a.wav: sox -R -n") << sound;
+    // A failing layer of a mix fails the recipe, instead of vanishing from it.
+    QTest::newRow("failing layer") << QStringLiteral("effect sounds/a.wav -m \"|sox -n -p synth 0.2 sine 440\" "
+                                                     "\"|sox -n -p synth 0.2 nonsense 440\" %out\n")
+                                   << false << true << QStringLiteral("manifest.txt:1: sounds1/a.wav: layer 2 failed")
+                                   << sound;
+    QTest::newRow("failing stage of a layer's pipeline")
+        << QStringLiteral("effect sounds/a.wav -m \"|sox -n -p synth 0.2 sine 440\" "
+                          "\"|espeak-ng --no-such-option 'Ciao' | sox -t wav - -r 22050 -c 1 -p\" %out\n")
+        << false << true << QStringLiteral("manifest.txt:1: sounds1/a.wav: layer 2 failed") << sound;
+    QTest::newRow("layer that makes nothing")
+        << QStringLiteral("effect sounds/a.wav -m \"|sox -n -p synth 0.2 sine 440\" \"|true\" %out\n") << false
+        << true << QStringLiteral("manifest.txt:1: sounds1/a.wav: layer 2 made no sound") << sound;
     QTest::newRow("sox missing") << QStringLiteral("effect sounds/a.wav synth 0.1 sine 440\n") << true << false
                                  << QStringLiteral("sox is not on the PATH") << sound;
     QTest::newRow("espeak-ng missing") << QStringLiteral("speech sounds/a.wav Ciao a tutti\n") << true << false

@@ -31,10 +31,12 @@ QString describe(const QString& program, const QStringList& args)
 }
 
 bool run(const QString& program, const QStringList& args, const QString& directory, const QByteArray& input,
-         QString* error)
+         QString* error, const QString& outputFile = {})
 {
     QProcess process;
     process.setWorkingDirectory(directory);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     if (input.isNull())
         process.setStandardInputFile(QProcess::nullDevice());
     process.start(program, args);
@@ -138,12 +140,34 @@ QByteArray makeSound(const ManifestLine& line, const SoundTools& tools, QString*
         if (!error->isEmpty() || !run(tools.sox, convert, tools.workingDirectory, {}, error))
             return {};
     } else {
+        // sox runs a piped input ("|command") itself and mixes in whatever it
+        // got when the command fails, so a layer could vanish from a sound
+        // without a word. Each layer runs here first, every stage of its
+        // pipeline checked, into a file that sox then reads.
+        QStringList soxArguments = line.soxArguments;
+        int layer = 0;
+        for (QString& arg : soxArguments) {
+            if (!arg.startsWith(u'|'))
+                continue;
+            const QString file = scratch.filePath(QStringLiteral("layer%1.sox").arg(++layer));
+            const QString command = arg.mid(1);
+            if (!run(QStringLiteral("bash"), {QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), command},
+                     tools.workingDirectory, {}, error, file)) {
+                *error = QStringLiteral("layer %1 failed: %2").arg(layer).arg(*error);
+                return {};
+            }
+            if (QFileInfo(file).size() == 0) {
+                *error = QStringLiteral("layer %1 made no sound: %2").arg(layer).arg(command.simplified().left(120));
+                return {};
+            }
+            arg = file;
+        }
         QStringList args{QStringLiteral("-R")};
-        const qsizetype at = line.soxArguments.indexOf(QStringLiteral("%out"));
+        const qsizetype at = soxArguments.indexOf(QStringLiteral("%out"));
         if (at < 0) {
-            args << QStringLiteral("-n") << kPcmOutput << out << line.soxArguments;
+            args << QStringLiteral("-n") << kPcmOutput << out << soxArguments;
         } else {
-            args << line.soxArguments.first(at) << kPcmOutput << out << line.soxArguments.sliced(at + 1);
+            args << soxArguments.first(at) << kPcmOutput << out << soxArguments.sliced(at + 1);
         }
         if (!run(tools.sox, args, tools.workingDirectory, {}, error))
             return {};
