@@ -6,6 +6,7 @@
 #include "challenges/base/segnaposto.h"
 #include "challenges/short/frmProvina1.h"
 #include "competitions/frmNuovo.h"
+#include "competitions/frmPunteggi.h"
 #include "shell/frmComandiGioco.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMenuZolmer.h"
@@ -51,6 +52,7 @@ void impostaRotte(Rotte& r)
     r.imposta(Schermo::Campionato, schermo<frmMenu>());
     r.imposta(Schermo::MenuDelGiorno, schermo<frmMenuZolmer>(), trovato<frmMenuZolmer>());
     r.imposta(Schermo::Comandi, schermo<frmComandiGioco>());
+    r.imposta(Schermo::Punteggi, schermo<frmPunteggi>());
 }
 
 CatalogoProve catalogo()

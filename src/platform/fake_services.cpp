@@ -52,28 +52,35 @@ class FakePrintJob final : public PrintJob {
 public:
     FakePrintJob(FakePrinter& printer, int index) : printer_(printer), index_(index) {}
     FakePrinter::Document& doc() { return printer_.documents[index_]; }
-    void setFont(const QString& family, double pointSize, bool bold) override
+    void setFont(const QString& family, double pointSize, bool bold, bool fixedPitch) override
     {
         font_ = family;
         size_ = pointSize;
         bold_ = bold;
+        fixed_ = fixedPitch;
     }
     void printAt(int x, int y, const QString& text) override
     {
-        doc().lines.append({doc().pages, x, y, font_, size_, bold_, text});
+        doc().lines.append({doc().pages, x, y, font_, size_, bold_, fixed_, text});
     }
     void newPage() override { ++doc().pages; }
+    int pageHeightTwips() const override { return FakePrinter::kPageHeight; }
+    int lineHeightTwips() const override { return int(size_ * 20 * 1.2); }
     bool end() override
     {
         if (printer_.failing) {
-            error_ = QStringLiteral("stampante non disponibile");
+            error_ = QStringLiteral("La stampa su stampante di prova non è riuscita.");
             return false;
         }
         doc().ended = true;
         return true;
     }
     QString errorString() const override { return error_; }
-    QString destination() const override { return QStringLiteral("stampante di prova"); }
+    QString destination() const override
+    {
+        return printer_.noPrinter ? QStringLiteral("/home/giocatore/Documenti/Zolmera.pdf") : QStringLiteral("stampante di prova");
+    }
+    bool toFile() const override { return printer_.noPrinter; }
 
 private:
     FakePrinter& printer_;
@@ -81,6 +88,7 @@ private:
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;
     bool bold_ = false;
+    bool fixed_ = false;
     QString error_;
 };
 }  // namespace

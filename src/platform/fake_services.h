@@ -124,6 +124,7 @@ public:
         QString font;
         double size;
         bool bold;
+        bool fixedPitch;
         QString text;
     };
     struct Document {
@@ -135,6 +136,10 @@ public:
     QList<Document> documents;
     // Makes the next documents fail when they are sent.
     bool failing = false;
+    // No printer installed: documents go into a PDF file.
+    bool noPrinter = false;
+    // A page of 10 inches; each line takes 1.2 times its font size.
+    static constexpr int kPageHeight = 14400;
 };
 
 class FakeProgramControl final : public ProgramControl {

@@ -164,6 +164,11 @@ QString vbStr(double n)
     return out;
 }
 
+QString formatDataBreve(const QDate& d)
+{
+    return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
 QString formatDataLunga(const QDate& d)
 {
     if (!d.isValid())

@@ -17,6 +17,8 @@ QString formatSecondi(double n);
 // with a point and no trailing zeros (" 5", "-3", " 2.5").
 QString vbStr(qint64 n);
 QString vbStr(double n);
+// The Italian short date: "05/01/2027".
+QString formatDataBreve(const QDate& d);
 // "dddd dd mmmm yyyy" in Italian: "giovedì 10 dicembre 2026".
 QString formatDataLunga(const QDate& d);
 

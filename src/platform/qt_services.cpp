@@ -18,6 +18,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace zolmera {
 
 // ---- message boxes ----------------------------------------------------------
@@ -169,11 +171,12 @@ bool LockFileInstance::anotherCopyRunning()
 namespace {
 class QtPrintJob final : public PrintJob {
 public:
-    explicit QtPrintJob(const QString& documentName) : printer_(QPrinter::HighResolution)
+    QtPrintJob(const QString& documentName, const QString& pdfFolder) : printer_(QPrinter::HighResolution)
     {
         printer_.setDocName(documentName);
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!pdfFolder.isEmpty() || QPrinterInfo::availablePrinters().isEmpty()) {
+            toFile_ = true;
+            QString dir = pdfFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : pdfFolder;
             if (dir.isEmpty() || !QDir().mkpath(dir))
                 dir = QDir::homePath();
             const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
@@ -188,13 +191,17 @@ public:
             error_ = QStringLiteral("Impossibile avviare la stampa su %1.").arg(destination_);
     }
 
-    void setFont(const QString& family, double pointSize, bool bold) override
+    void setFont(const QString& family, double pointSize, bool bold, bool fixedPitch) override
     {
         if (!started_)
             return;
         QFont f(family);
         f.setPointSizeF(pointSize);
         f.setBold(bold);
+        if (fixedPitch) {
+            f.setStyleHint(QFont::TypeWriter);
+            f.setFixedPitch(true);
+        }
         painter_.setFont(f);
     }
 
@@ -213,6 +220,18 @@ public:
             printer_.newPage();
     }
 
+    int pageHeightTwips() const override
+    {
+        return int(printer_.pageLayout().paintRect(QPageLayout::Inch).height() * 1440);
+    }
+
+    int lineHeightTwips() const override
+    {
+        if (!started_)
+            return 240;
+        return int(std::ceil(painter_.fontMetrics().lineSpacing() * 1440.0 / printer_.resolution()));
+    }
+
     bool end() override
     {
         if (!started_)
@@ -227,6 +246,7 @@ public:
 
     QString errorString() const override { return error_; }
     QString destination() const override { return destination_; }
+    bool toFile() const override { return toFile_; }
 
 private:
     QPrinter printer_;
@@ -234,12 +254,13 @@ private:
     bool started_ = false;
     QString error_;
     QString destination_;
+    bool toFile_ = false;
 };
 }  // namespace
 
 std::unique_ptr<PrintJob> QtPrinter::begin(const QString& documentName)
 {
-    return std::make_unique<QtPrintJob>(documentName);
+    return std::make_unique<QtPrintJob>(documentName, pdfFolder_);
 }
 
 // ---- ending -----------------------------------------------------------------

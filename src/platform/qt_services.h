@@ -56,10 +56,14 @@ public:
 };
 
 // Prints on the default printer; with no printer installed, into a PDF file in
-// the user's documents folder.
+// the given folder (by default the user's documents folder).
 class QtPrinter final : public Printer {
 public:
+    explicit QtPrinter(QString pdfFolder = {}) : pdfFolder_(std::move(pdfFolder)) {}
     std::unique_ptr<PrintJob> begin(const QString& documentName) override;
+
+private:
+    QString pdfFolder_;
 };
 
 class QtProgramControl final : public ProgramControl {

@@ -84,14 +84,21 @@ public:
 class PrintJob {
 public:
     virtual ~PrintJob();
-    virtual void setFont(const QString& family, double pointSize, bool bold = false) = 0;
+    // A fixed-pitch font falls back to the system's typewriter face when the
+    // family is missing, so columns of text still line up.
+    virtual void setFont(const QString& family, double pointSize, bool bold = false, bool fixedPitch = false) = 0;
     virtual void printAt(int xTwips, int yTwips, const QString& text) = 0;
     virtual void newPage() = 0;
+    // The printable page's height and the current font's line spacing.
+    virtual int pageHeightTwips() const = 0;
+    virtual int lineHeightTwips() const = 0;
     // Sends the document; false with an error text when it could not be.
     virtual bool end() = 0;
     virtual QString errorString() const = 0;
     // Where the document went: a printer's name or the path of a PDF file.
     virtual QString destination() const = 0;
+    // True when there was no printer and the document went into a file.
+    virtual bool toFile() const = 0;
 };
 
 class Printer {

@@ -1,6 +1,7 @@
 // The booking question after a short challenge: the ten-second booking
 // window, the booking by key or mouse, the fifteen-second answer window,
 // the judging, the other contestant's chance and the void end.
+#include "competitions/frmPunteggi.h"
 #include "shell/frmComandiGioco.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMenuZolmer.h"
@@ -474,9 +475,10 @@ private slots:
         QTest::addColumn<QString>("schermo");
         QTest::newRow("F2") << int(Qt::Key_F2) << false << "menu";
         QTest::newRow("F3") << int(Qt::Key_F3) << false << "comandi";
-        QTest::newRow("F4") << int(Qt::Key_F4) << false << "";
+        QTest::newRow("F4") << int(Qt::Key_F4) << false << "punteggi";
         QTest::newRow("F2 while the wheel turns") << int(Qt::Key_F2) << true << "";
         QTest::newRow("F3 while the wheel turns") << int(Qt::Key_F3) << true << "";
+        QTest::newRow("F4 while the wheel turns") << int(Qt::Key_F4) << true << "";
     }
     void theSideScreenKeys()
     {
@@ -494,8 +496,10 @@ private slots:
         w.keyClick(R, Qt::Key(tasto));
         auto* menu = w.ctx->screens.find<frmMenuZolmer>();
         auto* comandi = w.ctx->screens.find<frmComandiGioco>();
+        auto* punteggi = w.ctx->screens.find<frmPunteggi>();
         QCOMPARE(menu && menu->visible(), schermo == "menu");
         QCOMPARE(comandi && comandi->visible(), schermo == "comandi");
+        QCOMPARE(punteggi && punteggi->visible(), schermo == "punteggi");
         QCOMPARE(R.enabled(), schermo.isEmpty());
     }
 

@@ -25,6 +25,8 @@ private slots:
     void strOfDouble();
     void dataLunga_data();
     void dataLunga();
+    void dataBreve_data();
+    void dataBreve();
 };
 
 void TstFormat::importo_data()
@@ -181,6 +183,23 @@ void TstFormat::dataLunga()
     QFETCH(QDate, date);
     QFETCH(QString, expected);
     QCOMPARE(formatDataLunga(date), expected);
+}
+
+void TstFormat::dataBreve_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("padded day and month") << QDate(2027, 1, 5) << QStringLiteral("05/01/2027");
+    QTest::newRow("the zero of a record's date") << QDate(1899, 12, 30) << QStringLiteral("30/12/1899");
+    QTest::newRow("invalid") << QDate() << QString();
+}
+
+void TstFormat::dataBreve()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, expected);
+    QCOMPARE(formatDataBreve(date), expected);
 }
 
 QTEST_GUILESS_MAIN(TstFormat)
