@@ -1,6 +1,7 @@
 // Every reader of a file the user can touch or choose in a dialog, fed any
 // bytes: as records, and as a whole file read slot by slot.
 #include "records/archivi.h"
+#include "records/domande.h"
 #include "platform/recordfile.h"
 #include "state/settings.h"
 
@@ -21,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RecPunteggio::decodifica(bytes);
     RecGiocatoreCampionato::decodifica(bytes);
     RecGiornataCampionato::decodifica(bytes);
+    RecArgomento::decodifica(bytes);
+    RecDomandaArchivio::decodifica(bytes);
+    RecRisposteArchivio::decodifica(bytes);
     RecordReader r(bytes);
     for (int i = 0; i < 8; ++i) {
         r.text();
@@ -37,6 +41,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         f.close();
     }
     leggiImpostazioni(path);
+    // The same bytes as each of the quiz's three archives.
+    for (const QString& nome : {kFileArgomenti, kFileDomande, kFileRisposte}) {
+        QFile::remove(dir.filePath(nome));
+        QFile::copy(path, dir.filePath(nome));
+    }
+    const ArchiviDomande archivi(dir.path());
+    for (const QString& nome : archivi.LeggiArgomenti()) {
+        const qint16 codice = archivi.CodiceArgomento(nome);
+        for (int n : archivi.numeriDomande(codice)) {
+            archivi.LeggiDomanda(codice, n);
+            archivi.LeggiRisposte(codice, n);
+        }
+        archivi.NumeroMassimo(codice);
+    }
+    archivi.ContaDomande();
+
     const RecordFile file(path);
     const int quanti = qMin(file.slotCount() + 1, 64);
     for (int n = 1; n <= quanti; ++n) {

@@ -5,6 +5,7 @@
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "challenges/short/frmProvina1.h"
+#include "challenges/short/frmProvina4.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "shell/frmComandiGioco.h"
@@ -67,9 +68,9 @@ CatalogoProve catalogo()
     segnaposti<TipoSegnaposto::Prova>(c.prove, std::make_index_sequence<20>{});
     segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
     c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
-    c.secondaFase = apri<frmSegnaposto<TipoSegnaposto::SecondaFase, 1>>();
     c.prove[3] = apri<frmProva3>();
     c.provine[1] = apri<frmProvina1>();
+    c.provine[4] = apri<frmProvina4>();
     return c;
 }
 }  // namespace

@@ -295,6 +295,13 @@ void frmRuota::collega()
     cmdOK.Click = [this] { prenotazione.cmdOK_Click(); };
     cmdRipetere.Click = [this] { prenotazione.cmdRipetere_Click(); };
     cmdCancella.Click = [this] { prenotazione.cmdCancella_Click(); };
+    cmdConferma.Click = [this] { secondaFase.cmdConferma_Click(); };
+    tmrPausa.Tick = [this] { secondaFase.tmrPausa_Timer(); };
+    tmrDomanda.Tick = [this] { secondaFase.tmrDomanda_Timer(); };
+    for (int k = 0; k <= 11; ++k)
+        argomento[k].Click = [this, k] { secondaFase.argomento_Click(k); };
+    for (int i = 0; i <= 2; ++i)
+        cmdOpzione[i].Click = [this, i] { secondaFase.cmdOpzione_Click(i); };
 
     imgJprimo.Click = [this] { jolly.imgJprimo_Click(); };
     imgJsecondo.Click = [this] { jolly.imgJsecondo_Click(); };

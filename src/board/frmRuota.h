@@ -181,8 +181,9 @@ public:
         bool sceltaJolly = false;
         bool prova = false;             // a challenge window holds the board
         bool domanda = false;           // a booking or second-phase question is up
+        bool secondaFase = false;       // covers, questions or the choice of the final
         bool schermoLaterale = false;   // the lunch menu, the controls...
-        bool inCorso() const { return giro || celebrazione || sceltaJolly || prova || domanda; }
+        bool inCorso() const { return giro || celebrazione || sceltaJolly || prova || domanda || secondaFase; }
     };
     Attivita attivita() const;
 

@@ -146,6 +146,7 @@ frmRuota::Attivita frmRuota::attivita() const
     a.sceltaJolly = Frame1.visible();
     a.prova = lancio.provaAperta;
     a.domanda = prenotazione.domanda != TipoDomanda::Nessuna;
+    a.secondaFase = Frame3.visible() || Frame4.visible() || tmrPausa.enabled() || tmrDomanda.enabled();
     a.schermoLaterale = !enabled() && !a.prova;
     return a;
 }

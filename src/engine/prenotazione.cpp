@@ -40,7 +40,9 @@ void DomandaPrenotazione::RiattivaTabellone()
         ContoAllaRovescia(10);
 }
 
-FineConto DomandaPrenotazione::ContoAllaRovescia(int n)
+FineConto DomandaPrenotazione::ContoAllaRovescia(int n) { return ContoAllaRovescia(n, R.tmrSecondi); }
+
+FineConto DomandaPrenotazione::ContoAllaRovescia(int n, Timer& allaScadenza)
 {
     const EventLoop& clock = R.ctx.sys.loop;
     varRispostaConfermata = false;
@@ -67,8 +69,8 @@ FineConto DomandaPrenotazione::ContoAllaRovescia(int n)
     if (varRispostaConfermata)
         return FineConto::Risposta;
     R.lblOrologio.setCaption(QStringLiteral("00"));
-    R.tmrSecondi.setInterval(100);
-    R.tmrSecondi.setEnabled(true);
+    allaScadenza.setInterval(100);
+    allaScadenza.setEnabled(true);
     return FineConto::Scaduta;
 }
 

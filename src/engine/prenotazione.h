@@ -7,6 +7,7 @@
 namespace zolmera {
 
 class frmRuota;
+class Timer;
 
 // How a countdown ended: an answer was confirmed, the time ran out, or the
 // board was closed meanwhile (nothing more may be done to it).
@@ -37,6 +38,9 @@ public:
     // One at a time: a newer one takes over the waiting one's deadline and
     // flag. On expiry the time-out timer takes over 100 ms later.
     FineConto ContoAllaRovescia(int n);
+    // The same with the timer that takes over at expiry (the second phase's
+    // questions have their own).
+    FineConto ContoAllaRovescia(int n, Timer& scadenza);
     // Contestant w books and gets his answer window.
     FineConto Prenotazione(int w);
     FineConto PrenotaConMouse();

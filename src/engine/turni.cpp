@@ -82,6 +82,7 @@ void SequenzaTurni::AvanzaTurno()
         R.secondaFase.IniziaSecondaFase();
         preparaScelta();
         preparaDomande();
+        R.secondaFase.ScelteAperte();
     } else {
         if (R.M.bytConcorrente == 1) {
             R.M.bytConcorrente = 2;
@@ -95,7 +96,7 @@ void SequenzaTurni::AvanzaTurno()
         preparaScelta();
         R.Frame4.setVisible(true);
         preparaDomande();
-        R.secondaFase.ProseguiSecondaFase();
+        R.secondaFase.ScelteAperte();
     }
 }
 

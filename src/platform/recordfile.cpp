@@ -231,6 +231,28 @@ int RecordFile::slotCount() const
     return int((size() + kRecordSlot - 1) / kRecordSlot);
 }
 
+QList<QByteArray> RecordFile::readSlots(bool* ok) const
+{
+    if (ok)
+        *ok = true;
+    QList<QByteArray> tutti;
+    if (!QFileInfo::exists(path_))
+        return tutti;
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return tutti;
+    }
+    const QByteArray all = file.readAll();
+    for (qsizetype at = 0; at < all.size(); at += kRecordSlot) {
+        QByteArray slot = all.mid(at, kRecordSlot);
+        slot.append(QByteArray(kRecordSlot - slot.size(), '\0'));
+        tutti << slot;
+    }
+    return tutti;
+}
+
 QByteArray RecordFile::readSlot(int n, bool* ok) const
 {
     if (ok)

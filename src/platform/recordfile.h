@@ -73,6 +73,9 @@ public:
     // reads as zeros (a short last slot is padded with zeros). Never creates
     // the file. ok, when given, is false only when an existing file cannot be read.
     QByteArray readSlot(int n, bool* ok = nullptr) const;
+    // Every slot the file begins, in order, in one read (a short last slot
+    // padded with zeros); none for a missing file. Never creates the file.
+    QList<QByteArray> readSlots(bool* ok = nullptr) const;
 
     // Creates the file empty when it is missing, as opening it for random
     // access does; false when it cannot be created (no such folder, no rights).

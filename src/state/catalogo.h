@@ -20,7 +20,6 @@ struct CatalogoProve {
     std::array<Apri, 21> prove;
     std::array<Apri, 19> provine;
     Apri extra;                              // the slot-machine bonus
-    Apri secondaFase;                        // the second phase's window
 };
 
 }  // namespace zolmera

@@ -1,7 +1,6 @@
 // The end step: the jackpot paid once, the board's first-phase look, the
 // books closed (or, when a file cannot be written, nothing recorded and
 // nothing paid), the proclamation and the spoken queue.
-#include "challenges/base/segnaposto.h"
 #include "competitions/frmNuovo.h"
 #include "platform/filefaults.h"
 #include "platform/recordfile.h"
@@ -254,10 +253,8 @@ private slots:
             if (ProvaDiProva* p = w.prova()) {
                 w.run([&] { p->nulla(); });
             } else {
-                using Fase = frmSegnaposto<TipoSegnaposto::SecondaFase, 1>;
-                Fase* f = w.ctx->screens.find<Fase>();
-                QVERIFY(f);
-                w.click(f->cmdEsegui);
+                QVERIFY(R->Frame4.visible());
+                w.secondaFaseSenzaRisposte();
             }
         }
         QCOMPARE(R->cmdFine.caption(), QStringLiteral("Salva risultati"));

@@ -1,6 +1,7 @@
 #include "testkit/board.h"
 
 #include "platform/recordfile.h"
+#include "records/domande.h"
 
 namespace zolmera::testing {
 
@@ -9,6 +10,7 @@ const QStringList kImmaginiTabellone = {
     "presenta2.gif",  "presenta3.gif",   "presenta4.gif",   "postazione1.gif",  "postazione2.gif",
     "posizioni1.bmp", "portate.bmp",     "cappellino1.gif", "cappellino2.gif",  "menu.bmp",
     "Nmenu.bmp",      "platea1.jpg",     "platea2.jpg",     "Nplatea1.jpg",     "Nplatea2.jpg",
+    "schermata2.bmp", "Nschermata2.bmp", "posizioni2.bmp",
 };
 
 ProvaDiProva::ProvaDiProva(AppContext& c) : Screen(c, QStringLiteral("frmProvaDiProva"), 3000, 2000) {}
@@ -55,6 +57,37 @@ BoardWorld::BoardWorld()
             touch(QStringLiteral("images%1/%2").arg(d).arg(nome), "x");
     statoNuovaPartita(M());
     M().strFileMontepremi = path("scores1/mtpremi.dat");
+    scriviArchivi(*this);
+}
+
+void scriviArchivi(TestWorld& w, int argomenti, int domande)
+{
+    QList<QByteArray> a, d, r;
+    for (int k = 1; k <= argomenti; ++k) {
+        a << RecArgomento{qint16(k), QStringLiteral("Argomento %1").arg(k)}.codifica();
+        for (int j = 1; j <= domande; ++j) {
+            const QString n = QStringLiteral("%1.%2").arg(k).arg(j);
+            d << RecDomandaArchivio{qint16(j), qint16(k), QStringLiteral("Domanda %1?").arg(n)}.codifica();
+            r << RecRisposteArchivio{qint16(j), qint16(k), QStringLiteral("Uno ") + n, QStringLiteral("Due ") + n,
+                                     QStringLiteral("Tre ") + n, QStringLiteral("DUE ") + n}
+                     .codifica();
+        }
+    }
+    const std::pair<QString, QList<QByteArray>> file[] = {{kFileArgomenti, a}, {kFileDomande, d}, {kFileRisposte, r}};
+    for (const auto& [nome, record] : file)
+        if (!RecordFile(w.path(nome)).replaceAll(record))
+            qFatal("cannot write the test archives");
+}
+
+void BoardWorld::secondaFaseSenzaRisposte()
+{
+    frmRuota& R = board();
+    for (int k = 0; k <= 11 && R.Frame4.visible(); ++k)
+        if (R.argomento[k].visible())
+            click(R.argomento[k]);
+    if (!finoA([&] { return R.Frame3.visible(); }, 5 * 50))
+        qFatal("the second phase's questions did not end");
+    click(R.cmdOpzione[2]);
 }
 
 void statoNuovaPartita(Modulo1& m)

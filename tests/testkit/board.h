@@ -68,7 +68,17 @@ public:
     bool finoA(const std::function<bool()>& condizione, double secondi);
     // Moves the clock until no spin charges, turns or rocks.
     bool finoAFermo(double secondi = 60);
+    // Plays the second-phase turn on the board to its end with no right
+    // answer: the first covers still shown, every question left to its
+    // time, then "Nessun giro di ruota".
+    void secondaFaseSenzaRisposte();
 };
+
+// Question archives in the world's program folder: topics "Argomento 1" to
+// "Argomento n" with codes 1 to n, each with questions 1 to m worded
+// "Domanda k.j?" with the options "Uno k.j", "Due k.j", "Tre k.j", the
+// second one right ("DUE K.J").
+void scriviArchivi(TestWorld& w, int argomenti = 12, int domande = 2);
 
 // A record of the jackpot file: Giocate, Totale, Montepremi.
 QByteArray recordMontepremi(qint16 giocate, qint16 totale, qint32 montepremi);

@@ -155,6 +155,9 @@ void Monkey::prepareProgramFolder()
         for (const QString& f : supplied.entryList(QDir::Files))
             QFile::copy(supplied.filePath(f), path(scores + QLatin1Char('/') + f));
     }
+    // The quiz the build compiled, read-only like the pictures.
+    for (const char* archivio : {"archivio1.dat", "archivio2.dat", "archivio3.dat"})
+        QFile::link(program.filePath(QLatin1String(archivio)), path(QLatin1String(archivio)));
 }
 
 void Monkey::writeSettings()

@@ -11,13 +11,12 @@ QString titoloSegnaposto(TipoSegnaposto tipo, int k)
     case TipoSegnaposto::Prova: return schedaProva(k).titolo;
     case TipoSegnaposto::Provina: return schedaProvina(k).titolo;
     case TipoSegnaposto::Extra: return schedaExtra().titolo;
-    case TipoSegnaposto::SecondaFase: return QStringLiteral("SECONDA FASE");
     }
     return {};
 }
 
-ProvaNonDisponibile::ProvaNonDisponibile(AppContext& context, const QString& name, const QString& titolo, bool sfida)
-    : FinestraProva(context, name, titolo, 33, 6000, 3000), sfida_(sfida)
+ProvaNonDisponibile::ProvaNonDisponibile(AppContext& context, const QString& name, const QString& titolo)
+    : FinestraProva(context, name, titolo, 33, 6000, 3000)
 {
     lblAvviso.move(240, 1080, 5520, 420);
     lblAvviso.setAlignment(Label::Center);
@@ -31,8 +30,7 @@ ProvaNonDisponibile::ProvaNonDisponibile(AppContext& context, const QString& nam
 
 void ProvaNonDisponibile::Form_Load()
 {
-    if (sfida_)
-        M.bytConcorrente = 0;
+    M.bytConcorrente = 0;
 }
 
 void ProvaNonDisponibile::cmdEsegui_Click()

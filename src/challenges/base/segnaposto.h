@@ -7,20 +7,16 @@ namespace zolmera {
 
 class ProvaNonDisponibile : public FinestraProva {
 public:
-    // A challenge's window sets nobody current when it loads; the second
-    // phase's leaves the contestant of the turn alone.
-    ProvaNonDisponibile(AppContext& context, const QString& name, const QString& titolo, bool sfida);
+    // Like a challenge's window, it sets nobody current when it loads.
+    ProvaNonDisponibile(AppContext& context, const QString& name, const QString& titolo);
 
     Label lblAvviso{*this, QStringLiteral("lblAvviso"), QStringLiteral("Prova non ancora disponibile")};
 
     void Form_Load() override;
     void cmdEsegui_Click() override;
-
-private:
-    bool sfida_;
 };
 
-enum class TipoSegnaposto { Prova, Provina, Extra, SecondaFase };
+enum class TipoSegnaposto { Prova, Provina, Extra };
 
 // The title such a window shows.
 QString titoloSegnaposto(TipoSegnaposto tipo, int k);
@@ -31,7 +27,7 @@ class frmSegnaposto final : public ProvaNonDisponibile {
 public:
     explicit frmSegnaposto(AppContext& context)
         : ProvaNonDisponibile(context, QStringLiteral("frmSegnaposto%1_%2").arg(int(Tipo)).arg(K),
-                              titoloSegnaposto(Tipo, K), Tipo != TipoSegnaposto::SecondaFase)
+                              titoloSegnaposto(Tipo, K))
     {
     }
 };

@@ -5,8 +5,9 @@
 // Only the wheel turns: the pointer, the box and the light falling on the wheel
 // stay where they are, so the frames play back as one wheel spinning under lamps.
 //
-// Parameters: none; the box and the rim take the edition's colours, the slices
-// are the same in every edition.
+// Parameters: finale (flag) gives the box and the rim the final questions' colours;
+// otherwise they take the edition's. The slices are the same in every edition and in
+// the final, so a cell shows the same slice under the pointer in both strips.
 
 #include "painters/boardkit.h"
 #include "painters/coursekit.h"
@@ -324,7 +325,8 @@ QImage bulbSprite(const QColor& colour)
 QImage paintRuota(const PaintRequest& request)
 {
     Wheel wheel;
-    wheel.edition = editionLook(request.edition);
+    wheel.edition = request.flag(QStringLiteral("finale")) ? finalLook(editionLook(request.edition))
+                                                          : editionLook(request.edition);
     const EditionLook& look = wheel.edition;
     const QFont font = sliceFont();
     for (std::size_t m = 0; m < wheel.looks.size(); ++m)

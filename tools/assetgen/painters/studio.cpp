@@ -5,9 +5,10 @@
 // serving trays at the front. The strips the board's arrows slide into view at the
 // two sides are plain wall and floor.
 //
-// Parameters: natale (flag) dresses the studio for Christmas; gruppo = 1 (editions 1
-// and 3, the default) or 2 (editions 2 and 4) stands the desks where that look group
-// puts the contestants' names and buttons.
+// Parameters: natale (flag) dresses the studio for Christmas; finale (flag) lights it
+// for the final questions; gruppo = 1 (editions 1 and 3, the default) or 2 (editions
+// 2 and 4) stands the desks where that look group puts the contestants' names and
+// buttons.
 
 #include "painters/boardkit.h"
 #include "painters/christmaskit.h"
@@ -469,7 +470,8 @@ void paintChristmas(QPainter& p, const EditionLook& look)
 
 QImage paintStudio(const PaintRequest& request)
 {
-    const EditionLook look = editionLook(request.edition);
+    const EditionLook look = request.flag(QStringLiteral("finale")) ? finalLook(editionLook(request.edition))
+                                                                    : editionLook(request.edition);
     QImage image(request.size, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

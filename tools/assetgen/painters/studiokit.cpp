@@ -75,6 +75,20 @@ EditionLook editionLook(int edition)
     return look;
 }
 
+EditionLook finalLook(const EditionLook& look)
+{
+    const QColor notte(0x06, 0x08, 0x22), oro(0xff, 0xc8, 0x4a);
+    EditionLook f = look;
+    f.deep = mix(look.deep, notte, 0.7);
+    f.wall = mix(look.wall, notte, 0.55);
+    f.glow = mix(look.glow, oro, 0.6);
+    f.accent2 = mix(look.accent2, oro, 0.5);
+    f.gold = mix(look.gold, oro, 0.4).lighter(110);
+    f.floorFar = mix(look.floorFar, notte, 0.6);
+    f.floorNear = mix(look.floorNear, notte, 0.45);
+    return f;
+}
+
 bool secondLookGroup(int edition)
 {
     return edition == 2 || edition == 4;

@@ -32,6 +32,9 @@ struct EditionLook {
 
 // ZOLMER90 (1) and ZOLMER91 (3) share one look group, SERO92 (2) and ZOLMER93 (4) the other.
 EditionLook editionLook(int edition);
+// The same studio for the final questions: the house lights down, the walls
+// deep in night blue, the stage lit in gold.
+EditionLook finalLook(const EditionLook& look);
 bool secondLookGroup(int edition);
 
 // The five courses' colours, in menu order: primo, secondo, formaggio, frutta, dolce.
