@@ -8,6 +8,8 @@
 #include "challenges/short/frmProvina4.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
+#include "competitions/frmStagione.h"
+#include "competitions/frmVisualizza.h"
 #include "shell/frmComandiGioco.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMenuZolmer.h"
@@ -47,10 +49,8 @@ void impostaRotte(Rotte& r)
     r.imposta(Schermo::Avvio, schermo<frmMenu>());
     r.imposta(Schermo::NuovaPartita, schermo<frmNuovo>());
     r.imposta(Schermo::Tabellone, schermo<frmRuota>());
-    // The season and tournament screens are not part of the game yet: their
-    // competitions are saved, and their matches return to the start screen.
-    r.imposta(Schermo::Stagione, schermo<frmMenu>());
-    r.imposta(Schermo::Campionato, schermo<frmMenu>());
+    r.imposta(Schermo::Stagione, schermo<frmStagione>());
+    r.imposta(Schermo::Campionato, schermo<frmVisualizza>());
     r.imposta(Schermo::MenuDelGiorno, schermo<frmMenuZolmer>(), trovato<frmMenuZolmer>());
     r.imposta(Schermo::Comandi, schermo<frmComandiGioco>());
     r.imposta(Schermo::Punteggi, schermo<frmPunteggi>());

@@ -1,5 +1,6 @@
 #include "competitions/frmNuovo.h"
 
+#include "competitions/nomi.h"
 #include "records/archivi.h"
 #include "records/creazione.h"
 #include "records/voci.h"
@@ -12,15 +13,6 @@ namespace {
 constexpr quint32 kSfondo = 0xFFFF80, kRiquadro = 0xFFFFE0, kCiano = 0xFFFF00;
 const QString kTitolo = QStringLiteral("ATTENZIONE!");
 
-// The first character of a text that the game's files cannot hold (they keep
-// one byte of Windows-1252 a character), or an empty text when they hold all.
-QString primoNonSalvabile(const QString& testo)
-{
-    for (qsizetype i = 0; i < testo.size(); ++i)
-        if (!isCp1252(testo.at(i)))
-            return testo.mid(i, testo.at(i).isHighSurrogate() ? 2 : 1);
-    return {};
-}
 }  // namespace
 
 frmNuovo::frmNuovo(AppContext& context) : Screen(context, QStringLiteral("frmNuovo"), 7440, 4320)
@@ -134,39 +126,10 @@ void frmNuovo::PulisciNomi()
 
 void frmNuovo::cmdCancella_Click() { PulisciNomi(); }
 
-// A name is stored one byte a character: a character the files cannot hold
-// would come back as "?", and two different names could become one. Typed, it
-// is refused at once, as a twelfth character is: the box keeps what it had.
-// Text put in whole (pasted) stays, so the player sees it, and "Ok" names the
-// character that will not do.
 void frmNuovo::txtGiocatore_Change(int k)
 {
     TextBox* caselle[] = {&txtGiocatore1, &txtGiocatore2, &txtGiocatore3, &txtGiocatore4};
-    TextBox& box = *caselle[k];
-    const QString testo = box.text();
-    QString& prima = testoAccettato_[k];
-    // What the change put in: the part between what it kept at the start and at the end.
-    qsizetype inizio = 0;
-    while (inizio < testo.size() && inizio < prima.size() && testo.at(inizio) == prima.at(inizio))
-        ++inizio;
-    qsizetype fine = 0;
-    while (fine < testo.size() - inizio && fine < prima.size() - inizio
-           && testo.at(testo.size() - 1 - fine) == prima.at(prima.size() - 1 - fine))
-        ++fine;
-    const QString messo = testo.mid(inizio, testo.size() - inizio - fine);
-    // A key puts in one character (two halves beyond the basic plane).
-    const QString rifiutato = primoNonSalvabile(messo);
-    if (!rifiutato.isEmpty() && rifiutato == messo) {
-        box.setText(prima);
-        box.setSelStart(int(inizio));
-        return;
-    }
-    prima = testo;
-}
-
-QString frmNuovo::formaNome(const TextBox& box)
-{
-    return fixedText(vbTrim(fixedText(vbUCase(box.text()), 11)), 11);
+    filtri_[k].cambiato(*caselle[k]);
 }
 
 bool frmNuovo::nomiValidi(const QList<QString>& nomi)
@@ -181,8 +144,7 @@ bool frmNuovo::nomiValidi(const QList<QString>& nomi)
     for (const QString& n : nomi) {
         const QString carattere = primoNonSalvabile(n);
         if (messaggio.isEmpty() && !carattere.isEmpty())
-            messaggio = QStringLiteral("Il nome %1 contiene il carattere %2, che il gioco non può salvare: cambialo!")
-                            .arg(vbTrim(n), carattere);
+            messaggio = messaggioNonSalvabile(n, carattere);
     }
     for (int a = 0; a < nomi.size() && messaggio.isEmpty(); ++a)
         for (int b = a + 1; b < nomi.size() && messaggio.isEmpty(); ++b)
@@ -284,12 +246,12 @@ void frmNuovo::cmdCrea_Click()
     if (t == 1) {
         const TextBox* caselle[] = {&txtGiocatore1, &txtGiocatore2, &txtGiocatore3, &txtGiocatore4};
         for (int k = 1; k <= 4; ++k)
-            P[k] = formaNome(*caselle[k - 1]);
+            P[k] = formaNome(caselle[k - 1]->text());
         if (!nomiValidi({P[1], P[2], P[3], P[4]}) || !creaCampionato())
             return;
     } else {
-        M.strNomeConcorrente[1] = formaNome(txtGiocatore1);
-        M.strNomeConcorrente[2] = formaNome(txtGiocatore2);
+        M.strNomeConcorrente[1] = formaNome(txtGiocatore1.text());
+        M.strNomeConcorrente[2] = formaNome(txtGiocatore2.text());
         if (!nomiValidi({M.strNomeConcorrente[1], M.strNomeConcorrente[2]}))
             return;
         ImpostaVociConcorrenti(ctx);

@@ -1,5 +1,6 @@
 #pragma once
 // The new-game screen: the game type, the names, and the competition's files.
+#include "competitions/nomi.h"
 #include "platform/controls.h"
 #include "state/screen.h"
 
@@ -50,8 +51,6 @@ public:
 private:
     enum class Seguito { Nessuno, Tabellone, Campionato, Stagione, Menu };
     int tipo() const;
-    // Upper case, trimmed, blank-padded to eleven.
-    static QString formaNome(const TextBox& box);
     // The two messages of a wrong name list; true when the names will do.
     bool nomiValidi(const QList<QString>& nomi);
     std::optional<QString> chiediFile(const QString& titolo, const QString& filtro, const QString& estensione);
@@ -60,8 +59,7 @@ private:
     void segnalaErrore(const QString& errore);
 
     Seguito seguito_ = Seguito::Nessuno;
-    // Each name box's text as last accepted, to give back when a key is refused.
-    QString testoAccettato_[4];
+    FiltroNome filtri_[4];
 };
 
 }  // namespace zolmera

@@ -137,22 +137,22 @@ void frmMenu::riprendiCompetizione(const Riprendi& r)
     M.strFileMontepremi = base + r.estensioneMontepremi;
     M.strFilePunteggi = ctx.editionFile(QStringLiteral("scores"), r.punteggi);
     M.bytTipoGioco = r.tipoGioco;
-    // The season and tournament screens are not part of the game yet, so the
-    // start screen stays.
+    hide();
+    ctx.rotte.mostra(r.schermo);
 }
 
 void frmMenu::cmdCaricaStagione_Click()
 {
     riprendiCompetizione({QStringLiteral("Carica stagione"), QStringLiteral("File di stagione (*.003)|*.003"),
                           &M.strFileStagione, &M.strFileClassifica, QStringLiteral(".d03"), QStringLiteral(".m03"),
-                          QStringLiteral("score003.dat"), 3});
+                          QStringLiteral("score003.dat"), 3, Schermo::Stagione});
 }
 
 void frmMenu::cmdCaricaTorneo_Click()
 {
     riprendiCompetizione({QStringLiteral("Carica campionato"), QStringLiteral("File di campionato (*.002)|*.002"),
                           &M.strFileCampionato, &M.strFileGiornate, QStringLiteral(".d02"), QStringLiteral(".m02"),
-                          QStringLiteral("score002.dat"), 2});
+                          QStringLiteral("score002.dat"), 2, Schermo::Campionato});
 }
 
 void frmMenu::cmdOpzioni_Click()

@@ -46,6 +46,7 @@ private:
         QString estensioneMontepremi;
         QString punteggi;
         quint8 tipoGioco;
+        Schermo schermo;
     };
     void caricaImmagine();
     void riprendiCompetizione(const Riprendi& r);

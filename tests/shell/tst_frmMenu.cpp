@@ -1,5 +1,7 @@
 // The start screen: its loading steps, Christmas mode, the resume dialogs and
 // its buttons.
+#include "competitions/frmStagione.h"
+#include "competitions/frmVisualizza.h"
 #include "shell/frmMenu.h"
 #include "state/settings.h"
 #include "testkit/world.h"
@@ -173,6 +175,12 @@ private slots:
             QCOMPARE(w.M().strFilePunteggi, w.path("scores1/score002.dat"));
             QCOMPARE(int(w.M().bytTipoGioco), 2);
         }
+        // The start screen gives way to the competition's own.
+        w.settle();
+        QVERIFY(!menu.visible());
+        Form* schermo = season ? static_cast<Form*>(w.ctx->screens.find<frmStagione>())
+                               : static_cast<Form*>(w.ctx->screens.find<frmVisualizza>());
+        QVERIFY(schermo && schermo->visible());
     }
 
     void aCancelledDialogChangesNothing()

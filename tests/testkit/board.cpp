@@ -90,6 +90,48 @@ void BoardWorld::secondaFaseSenzaRisposte()
     click(R.cmdOpzione[2]);
 }
 
+void BoardWorld::giocaPartita(Risultato r)
+{
+    frmRuota* R = ctx->screens.find<frmRuota>();
+    if (!R || !R->visible())
+        qFatal("no board to play on");
+    sostituisciProve(*R);
+    for (int turno = 1; turno <= 8; ++turno) {
+        passo();
+        if (ProvaDiProva* p = prova())
+            run([&] { p->nulla(); });
+        else if (R->Frame4.visible())
+            secondaFaseSenzaRisposte();
+    }
+    if (R->cmdFine.caption() != QLatin1String("Salva risultati"))
+        qFatal("the match did not reach its end step");
+    // Courses, tallies, and who completed the menu, for each result.
+    struct Portate {
+        int portate1, peso1, portate2, peso2, menu;
+    };
+    static constexpr Portate kPortate[] = {
+        {3, 900, 1, 500, 0},     // Vince1
+        {5, 1800, 2, 700, 1},    // Vince1ConMenu
+        {1, 100, 2, 1000, 0},    // Vince2
+        {3, 1100, 5, 1800, 2},   // Vince2ConMenu
+        {2, 600, 2, 600, 0},     // Patta
+        {5, 1800, 5, 1800, 3},   // PattaConMenu
+    };
+    const Portate& p = kPortate[int(r)];
+    run([&] {
+        R->esito.varPortateVinte[1] = p.portate1;
+        R->esito.intPesoPortate[1] = qint16(p.peso1);
+        R->esito.varPortateVinte[2] = p.portate2;
+        R->esito.intPesoPortate[2] = qint16(p.peso2);
+        M().bytMenuCompleto = quint8(p.menu);
+        M().strParlato.clear();
+    });
+    passo();
+    passo();
+    if (ctx->screens.find<frmRuota>())
+        qFatal("the board did not close after its last step");
+}
+
 void statoNuovaPartita(Modulo1& m)
 {
     m.strPrenota1 = "Z";

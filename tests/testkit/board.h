@@ -72,6 +72,16 @@ public:
     // answer: the first covers still shown, every question left to its
     // time, then "Nessun giro di ruota".
     void secondaFaseSenzaRisposte();
+
+    // How a match played by giocaPartita ends: who wins, and who completed
+    // the menu.
+    enum class Risultato { Vince1, Vince1ConMenu, Vince2, Vince2ConMenu, Patta, PattaConMenu };
+    // Plays the match on the board that is loaded, from its first step to
+    // the board's closing: every challenge hands back a void game, the
+    // second phase finds no right answer, and before "Salva risultati" the
+    // courses stand as the wheel would have left them for the result. With
+    // spoken comments off, the proclamation comes in a box.
+    void giocaPartita(Risultato r);
 };
 
 // Question archives in the world's program folder: topics "Argomento 1" to
