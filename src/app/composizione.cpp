@@ -10,9 +10,12 @@
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
 #include "competitions/frmVisualizza.h"
+#include "shell/frmAbout.h"
+#include "shell/frmAvvio.h"
 #include "shell/frmComandiGioco.h"
 #include "shell/frmMenu.h"
 #include "shell/frmMenuZolmer.h"
+#include "shell/frmOpzioni.h"
 #include "state/context.h"
 
 #include <utility>
@@ -47,6 +50,7 @@ void segnaposti(auto& tabella, std::index_sequence<K...>)
 void impostaRotte(Rotte& r)
 {
     r.imposta(Schermo::Avvio, schermo<frmMenu>());
+    r.imposta(Schermo::Presentazione, schermo<frmAvvio>());
     r.imposta(Schermo::NuovaPartita, schermo<frmNuovo>());
     r.imposta(Schermo::Tabellone, schermo<frmRuota>());
     r.imposta(Schermo::Stagione, schermo<frmStagione>());
@@ -54,6 +58,8 @@ void impostaRotte(Rotte& r)
     r.imposta(Schermo::MenuDelGiorno, schermo<frmMenuZolmer>(), trovato<frmMenuZolmer>());
     r.imposta(Schermo::Comandi, schermo<frmComandiGioco>());
     r.imposta(Schermo::Punteggi, schermo<frmPunteggi>());
+    r.imposta(Schermo::Informazioni, schermo<frmAbout>());
+    r.imposta(Schermo::Opzioni, schermo<frmOpzioni>());
 }
 
 CatalogoProve catalogo()

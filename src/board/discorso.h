@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace zolmera {
 
 class frmRuota;
@@ -18,13 +20,18 @@ public:
     int varPosCoda = 1;
 
     void svuotaCoda();
-    // Fills the queue with the opening speech; the speech's words are not
-    // part of the game yet, so the queue stays empty.
+    // Fills the queue with the opening speech: the greeting, the jackpot in
+    // words, the contestants (in a season with the roles of their seats).
     void PreparaDiscorso();
     // Plays the queue from its first slot.
     void avvia();
     // The player finished a sound: the next slot that holds one plays.
     void mmcMusica_Done();
+
+    // The sound files that speak a jackpot, in slot order: thousands,
+    // "mila", the hundreds digit, "cento", "cinquanta"; an empty name for a
+    // slot left empty.
+    static std::array<QString, 5> paroleMontepremi(qint32 montepremi);
 
 private:
     frmRuota& R;

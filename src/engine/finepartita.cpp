@@ -148,7 +148,9 @@ bool FinePartita::AggiornaArchivi()
     const Bilancio b = calcolaBilancio(p);
 
     QString errore;
-    if (!scriviFileInsieme(b.files, &errore, ctx.sys.fileFaults)) {
+    if (!b.illeggibili.isEmpty())
+        errore = QStringLiteral("il file %1 non si può leggere").arg(b.illeggibili.join(QStringLiteral(", ")));
+    if (!errore.isEmpty() || !scriviFileInsieme(b.files, &errore, ctx.sys.fileFaults)) {
         ctx.sys.messages.msgBox(QStringLiteral("Impossibile registrare la partita (%1). Nessun risultato è stato "
                                                "salvato: riprova con \"Salva risultati\".")
                                     .arg(errore),

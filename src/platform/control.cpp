@@ -167,11 +167,21 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::FocusIn:
-        fire([this] { if (GotFocus) GotFocus(); });
+    case QEvent::FocusOut: {
+        // Only a move of the focus inside the window is the control's: a
+        // message box, another program or a menu taking the input for a
+        // while leaves the focus where it was, and a screen that checks a
+        // box as it is left must not check it for that, or while the window
+        // is closing.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (event->type() == QEvent::FocusIn)
+            fire([this] { if (GotFocus) GotFocus(); });
+        else
+            fire([this] { if (LostFocus) LostFocus(); });
         break;
-    case QEvent::FocusOut:
-        fire([this] { if (LostFocus) LostFocus(); });
-        break;
+    }
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
         int code = vbKeyCode(e);

@@ -8,6 +8,7 @@
 #include "platform/timer.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -161,7 +162,9 @@ void Form::load()
     window_->place();
     for (Timer* t : timers_)
         t->formLoaded();
+    caricando_ = true;
     Form_Load();
+    caricando_ = false;
 }
 
 void Form::show()
@@ -172,6 +175,10 @@ void Form::show()
         load();
     if (unloaded_)
         return;
+    if (nascostaNelCaricamento_) {
+        nascostaNelCaricamento_ = false;
+        return;
+    }
     window_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         window_->raise();   // headless windows have no stacking to change
@@ -182,6 +189,8 @@ void Form::show()
 
 void Form::hide()
 {
+    if (caricando_)
+        nascostaNelCaricamento_ = true;
     if (window_->isHidden())
         return;
     window_->hide();
@@ -356,6 +365,15 @@ bool Form::routeKey(QWidget* receiver, QKeyEvent* e)
 
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const bool escape = e->key() == Qt::Key_Escape;
+    // A push button with the focus takes Enter as a press of its own, as it
+    // would take the space bar; Qt's buttons outside dialogs ignore it.
+    if (enter) {
+        auto* pulsante = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (pulsante && pulsante->isEnabled() && pulsante->window() == window_) {
+            pulsante->click();
+            return true;
+        }
+    }
     CommandButton* target = enter ? defaultButton_ : escape ? cancelButton_ : nullptr;
     if (target && target->enabled() && target->widget()->isVisible()) {
         // A focused button takes Enter itself, as does a multi-line box.

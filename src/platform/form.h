@@ -180,6 +180,10 @@ private:
     bool loaded_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;
+    // A window that hides itself while it loads (to make way for another)
+    // is not shown by the show that loaded it.
+    bool caricando_ = false;
+    bool nascostaNelCaricamento_ = false;
     bool enabled_ = true;
     bool keyPreview_ = false;
     bool resending_ = false;

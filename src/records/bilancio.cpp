@@ -11,13 +11,16 @@ namespace {
 // A file's records as they are, at least `almeno` of them: a file shorter
 // than its records (damaged, or from an older copy) reads as zeros and
 // blanks past its end, and slots past the records the game knows are kept.
-QList<QByteArray> leggi(const QString& percorso, int almeno)
+// A file that is there but cannot be read is named in `illeggibili`: its
+// zeros must never be written back over what it holds.
+QList<QByteArray> leggi(const QString& percorso, int almeno, QStringList& illeggibili)
 {
-    const RecordFile f(percorso);
-    QList<QByteArray> out;
-    const int n = std::max(f.slotCount(), almeno);
-    for (int k = 1; k <= n; ++k)
-        out << f.readSlot(k);
+    bool letto = true;
+    QList<QByteArray> out = RecordFile(percorso).readSlots(&letto);
+    if (!letto)
+        illeggibili << percorso;
+    while (out.size() < almeno)
+        out << QByteArray(kRecordSlot, '\0');
     return out;
 }
 
@@ -86,7 +89,7 @@ Bilancio calcolaBilancio(const PartitaFinita& p)
     Bilancio b;
 
     // The match count and the jackpot for the next match.
-    QList<QByteArray> montepremi = leggi(p.fileMontepremi, 1);
+    QList<QByteArray> montepremi = leggi(p.fileMontepremi, 1, b.illeggibili);
     RecMontepremi conto = RecMontepremi::decodifica(montepremi[0]);
     b.montepremi = p.montepremi;
     if (p.tipoGioco != 2 || conto.Giocate + 1 == 2 || conto.Giocate + 1 == 4)
@@ -96,7 +99,7 @@ Bilancio calcolaBilancio(const PartitaFinita& p)
     montepremi[0] = conto.codifica();
     b.files << FileNuovo{p.fileMontepremi, montepremi};
 
-    QList<QByteArray> punteggiFile = leggi(p.filePunteggi, 19);
+    QList<QByteArray> punteggiFile = leggi(p.filePunteggi, 19, b.illeggibili);
     QList<RecPunteggio> punteggi;
     for (int k = 0; k < 19; ++k)
         punteggi << RecPunteggio::decodifica(punteggiFile[k]);
@@ -118,7 +121,7 @@ Bilancio calcolaBilancio(const PartitaFinita& p)
             punteggi[14 + k] = voce(p.nomi[k], 1, p.punti[k] == 1 ? 1 : 0, p.punti[k] == 2 ? 1 : 0, p.vincita[k]);
         punteggi[17] = punteggi[18] = RecPunteggio::segnaposto();
     } else if (p.tipoGioco == 2) {
-        QList<QByteArray> giornate = leggi(p.fileGiornate, 6);
+        QList<QByteArray> giornate = leggi(p.fileGiornate, 6, b.illeggibili);
         if (giornataValida) {
             RecGiornataCampionato g = RecGiornataCampionato::decodifica(giornate[p.giornata - 1]);
             if (g.Casa1 == p.nomi[1])
@@ -127,7 +130,7 @@ Bilancio calcolaBilancio(const PartitaFinita& p)
                 g.Risultato2 = p.esitoGara;
             giornate[p.giornata - 1] = g.codifica();
         }
-        QList<QByteArray> campionatoFile = leggi(p.fileCampionato, 4);
+        QList<QByteArray> campionatoFile = leggi(p.fileCampionato, 4, b.illeggibili);
         QList<RecGiocatoreCampionato> giocatori;
         for (int k = 0; k < 4; ++k)
             giocatori << RecGiocatoreCampionato::decodifica(campionatoFile[k]);
@@ -155,8 +158,8 @@ Bilancio calcolaBilancio(const PartitaFinita& p)
             }
         b.files << FileNuovo{p.fileGiornate, giornate} << FileNuovo{p.fileCampionato, campionatoFile};
     } else if (p.tipoGioco == 3) {
-        QList<QByteArray> stagione = leggi(p.fileStagione, 2);
-        QList<QByteArray> classificaFile = leggi(p.fileClassifica, 6);
+        QList<QByteArray> stagione = leggi(p.fileStagione, 2, b.illeggibili);
+        QList<QByteArray> classificaFile = leggi(p.fileClassifica, 6, b.illeggibili);
         QList<RecPunteggio> classifica;
         for (int k = 0; k < 6; ++k)
             classifica << RecPunteggio::decodifica(classificaFile[k]);

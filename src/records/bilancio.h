@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 namespace zolmera {
@@ -35,6 +36,9 @@ struct Bilancio {
     // reached the thirty matches a title lasts.
     VbArray<RecPostazioneStagione, 1, 2> seggi;
     QList<int> campioniAlLimite;
+    // Files that are there but could not be read: with any, nothing may be
+    // written.
+    QStringList illeggibili;
 };
 
 // The result code of a contestant's match points: "-", "C" or "S".

@@ -78,9 +78,11 @@ void frmMenu::Form_Load()
         caricaImmagine();
     }
 
-    // The presentation slides are not part of the game yet: with the switch
-    // on, the start screen stays where it would hide behind them.
     M.strSigla = valoreSiNo(rec_.Sigla);
+    if (M.strSigla != QLatin1String("No")) {
+        hide();
+        ctx.rotte.mostra(Schermo::Presentazione);
+    }
 
     M.strConduce = valoreSiNo(rec_.Conduce);
 
@@ -157,7 +159,8 @@ void frmMenu::cmdCaricaTorneo_Click()
 
 void frmMenu::cmdOpzioni_Click()
 {
-    // The options screen is not part of the game yet.
+    hide();
+    ctx.rotte.mostra(Schermo::Opzioni);
 }
 
 void frmMenu::cmdInfo_Click() { showHelp(kHelpTopic); }

@@ -15,6 +15,7 @@ class Form;
 
 enum class Schermo {
     Avvio,           // the start screen
+    Presentazione,   // the slides at start-up
     NuovaPartita,    // names and game type
     Tabellone,       // the match board
     Stagione,

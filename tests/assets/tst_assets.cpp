@@ -2,6 +2,7 @@
 // screens load them with no fallback. The names come from the sources themselves,
 // so a new asset in the code without its manifest line fails here, not in play.
 
+#include "board/discorso.h"
 #include "platform/helpfile.h"
 
 #include <QDir>
@@ -202,6 +203,8 @@ private slots:
     void everyEditionHasItsFolders();
     void everyNamedAssetExists_data();
     void everyNamedAssetExists();
+    void everyWordOfTheSpeechExists_data();
+    void everyWordOfTheSpeechExists();
     void helpFileIsThere();
 
 private:
@@ -275,6 +278,32 @@ void TstAssets::everyEditionHasItsFolders()
             missing << folder + digit;
     }
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("missing in %1: %2").arg(programDir(), missing.join(u", "))));
+}
+
+void TstAssets::everyWordOfTheSpeechExists_data()
+{
+    everyEditionHasItsFolders_data();
+}
+
+// The speech builds its file names from the jackpot, so the scan of literals
+// cannot see them: every jackpot a competition reaches (1.000 and 250 more
+// each match, up to 99.750) and every fixed part of the speech.
+void TstAssets::everyWordOfTheSpeechExists()
+{
+    QFETCH(QString, digit);
+    QStringList nomi{QStringLiteral("buongiorno"), QStringLiteral("natale"), QStringLiteral("valletta"),
+                     QStringLiteral("montepremi1"), QStringLiteral("montepremi2"), QStringLiteral("montepremi3"),
+                     QStringLiteral("vostrino"), QStringLiteral("presgiocatori"), QStringLiteral("and"),
+                     QStringLiteral("prescampione"), QStringLiteral("presscampione"), QStringLiteral("pressfidante")};
+    for (qint32 j = 0; j < 100000; j += 250)
+        for (const QString& p : zolmera::Discorso::paroleMontepremi(j))
+            if (!p.isEmpty() && !nomi.contains(p))
+                nomi << p;
+    QStringList missing;
+    for (const QString& n : nomi)
+        if (!QFileInfo(QDir(programDir()).filePath(QStringLiteral("sounds") + digit + u'/' + n + QStringLiteral(".wav"))).isFile())
+            missing << n;
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
 }
 
 void TstAssets::everyNamedAssetExists_data()

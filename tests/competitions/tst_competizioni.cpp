@@ -41,6 +41,7 @@ struct CompetizioneWorld : BoardWorld {
         for (int k = 1; k <= 3; ++k)
             touch(QStringLiteral("images1/risultato%1.gif").arg(k), "x");
         touch("scores1/mtpremi.dat", slot(le16(0) + le16(0) + le32(1000)));
+        impostazioniSenzaPresentazione(*this);
         run([&] { ctx->rotte.mostra(Schermo::Avvio); });
         settle();
     }

@@ -198,6 +198,36 @@ private slots:
         QCOMPARE(R.cmdFine.caption(), QStringLiteral("Fine partita"));
     }
 
+    // A file of the step that is there but cannot be read (here a folder in
+    // its place) would be written back as zeros over what it holds: nothing
+    // is recorded or paid, and the player is told which file it is.
+    void anUnreadableFileRecordsNothing_data()
+    {
+        QTest::addColumn<QString>("illeggibile");
+        QTest::addColumn<QString>("altro");
+        QTest::newRow("the jackpot file") << "scores1/mtpremi.dat" << "scores1/score001.dat";
+        QTest::newRow("the best scores") << "scores1/score001.dat" << "scores1/mtpremi.dat";
+    }
+    void anUnreadableFileRecordsNothing()
+    {
+        QFETCH(QString, illeggibile);
+        QFETCH(QString, altro);
+        Fine w(1500);
+        frmRuota& R = *w.R;
+        w.touch("scores1/score001.dat", QByteArray(19 * 128, ' '));
+        QFile::remove(w.path(illeggibile));
+        QVERIFY(QDir().mkpath(w.path(illeggibile)));
+        const QByteArray prima = w.file(altro);
+        w.portate(5, 1800, 1, 500, 1);
+        w.passo();
+        QCOMPARE(w.file(altro), prima);
+        QVERIFY(QFileInfo(w.path(illeggibile)).isDir());
+        QCOMPARE(w.M().lngVincita[1], 0);
+        QCOMPARE(w.fakes.messages.asked.size(), 1);
+        QVERIFY2(w.fakes.messages.asked[0].prompt.contains(w.path(illeggibile)), qPrintable(w.fakes.messages.asked[0].prompt));
+        QCOMPARE(R.cmdFine.caption(), QStringLiteral("Salva risultati"));
+    }
+
     // The season champion's thirtieth win: his message, and no proclamation.
     void theChampionsMessageStandsForTheProclamation()
     {
@@ -233,6 +263,7 @@ private slots:
         for (const char* f : {"scores1/score001.dat", "scores1/score002.dat", "scores1/score003.dat"})
             w.touch(QLatin1String(f), tabella);
         w.touch("scores1/mtpremi.dat", montepremi(0, 0, 1000));
+        impostazioniSenzaPresentazione(w);
         Form* menu = nullptr;
         w.run([&] {
             menu = w.ctx->rotte.carica(Schermo::Avvio);

@@ -3,6 +3,8 @@
 #include "state/screen.h"
 #include "testkit/world.h"
 
+#include <QFocusEvent>
+
 using namespace zolmera;
 using namespace zolmera::testing;
 
@@ -76,6 +78,35 @@ private slots:
         w.settle();
         QCOMPARE(p.window()->focusWidget(), p.txtAltro.widget());
         QCOMPARE(p.log.last(), QStringLiteral("lost"));
+    }
+
+    // The window losing the input to a message box, another program or a
+    // menu is not the box being left, nor is its coming back the box's.
+    void focusEventsAreTheWindowsOwnMovesOnly_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("another window active") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("a menu opening") << int(Qt::PopupFocusReason) << false;
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("a click elsewhere") << int(Qt::MouseFocusReason) << true;
+        QTest::newRow("from code") << int(Qt::OtherFocusReason) << true;
+    }
+    void focusEventsAreTheWindowsOwnMovesOnly()
+    {
+        QFETCH(int, reason);
+        QFETCH(bool, reported);
+        TestWorld w;
+        Panel& p = shown(w);
+        p.txtRisposta.LostFocus = [&p] { p.log << "lost"; };
+        p.txtRisposta.GotFocus = [&p] { p.log << "got"; };
+        p.log.clear();
+        QFocusEvent out(QEvent::FocusOut, Qt::FocusReason(reason));
+        QCoreApplication::sendEvent(p.txtRisposta.widget(), &out);
+        QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
+        QCoreApplication::sendEvent(p.txtRisposta.widget(), &in);
+        w.settle();
+        QCOMPARE(p.log, reported ? (QStringList{"lost", "got"}) : QStringList{});
     }
 
     void valueChangesRaiseClickFromCodeAsFromTheUser()

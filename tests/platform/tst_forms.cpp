@@ -66,6 +66,21 @@ public:
     QStringList log;
 };
 
+// Stands for a start screen that makes way, while it loads, for a window of
+// its own choosing.
+class MakesWay final : public Screen {
+public:
+    explicit MakesWay(AppContext& c) : Screen(c, QStringLiteral("frmFaStrada"), 3000, 3000) {}
+    void Form_Load() override
+    {
+        if (!cedere)
+            return;
+        hide();
+        ctx.screens.get<BoardLike>().show();
+    }
+    static inline bool cedere = true;
+};
+
 // Stands for a challenge: it hands back by closing itself and then writing
 // the board, and asks before being closed by the user.
 class ChallengeLike final : public Screen {
@@ -197,6 +212,29 @@ private slots:
         QVERIFY(!w.ctx->screens.find<BoardLike>());
         auto& second = w.ctx->screens.get<BoardLike>();
         QCOMPARE(second.cmdGira.caption(), QStringLiteral("Gira"));
+    }
+
+    // Hidden by its own load, a window stays hidden through the show that
+    // loaded it, and a later show brings it up.
+    void aWindowHiddenWhileItLoadsStaysHidden_data()
+    {
+        QTest::addColumn<bool>("cedere");
+        QTest::newRow("hides itself") << true;
+        QTest::newRow("does not") << false;
+    }
+    void aWindowHiddenWhileItLoadsStaysHidden()
+    {
+        QFETCH(bool, cedere);
+        TestWorld w;
+        MakesWay::cedere = cedere;
+        auto& menu = w.ctx->screens.get<MakesWay>();
+        w.run([&] { menu.show(); });
+        QCOMPARE(menu.visible(), !cedere);
+        BoardLike* other = w.ctx->screens.find<BoardLike>();
+        QCOMPARE(other && other->visible(), cedere);
+        QCOMPARE(w.ctx->screens.active(), cedere ? static_cast<Form*>(other) : &menu);
+        w.run([&] { menu.show(); });
+        QVERIFY(menu.visible());
     }
 
     void handBackIsSeenByTheActivationThatFollows()
@@ -507,6 +545,10 @@ private slots:
         w.advance(Form::kRepeatFoldSeconds);
         w.settle();
         QCOMPARE(others, 1);
+        QCOMPARE(board.clicks, 1);
+        // Enter on a focused button presses that button, not the default.
+        w.keyClick(board, Qt::Key_Return, "\r");
+        QCOMPARE(others, 2);
         QCOMPARE(board.clicks, 1);
     }
 

@@ -4,7 +4,7 @@
 #include "competitions/frmVisualizza.h"
 #include "shell/frmMenu.h"
 #include "state/settings.h"
-#include "testkit/world.h"
+#include "testkit/board.h"
 
 #include <QFileInfo>
 
@@ -148,7 +148,9 @@ private slots:
         QFETCH(bool, season);
         QFETCH(QString, chosen);
         TestWorld w;
+        impostazioniSenzaPresentazione(w);
         frmMenu& menu = start(w);
+        QVERIFY(menu.visible());
         w.fakes.fileDialogs.setNextFileName(chosen);
         w.click(season ? menu.cmdCaricaStagione : menu.cmdCaricaTorneo);
 
@@ -186,6 +188,7 @@ private slots:
     void aCancelledDialogChangesNothing()
     {
         TestWorld w;
+        impostazioniSenzaPresentazione(w);
         frmMenu& menu = start(w);
         w.M().bytTipoGioco = 1;
         w.M().strFileMontepremi = w.path("scores1/mtpremi.dat");

@@ -1,5 +1,7 @@
 #include "testkit/board.h"
 
+#include "state/settings.h"
+
 #include "platform/recordfile.h"
 #include "records/domande.h"
 
@@ -58,6 +60,8 @@ BoardWorld::BoardWorld()
     statoNuovaPartita(M());
     M().strFileMontepremi = path("scores1/mtpremi.dat");
     scriviArchivi(*this);
+    // A start screen loaded when a board closes comes up at once.
+    impostazioniSenzaPresentazione(*this);
 }
 
 void scriviArchivi(TestWorld& w, int argomenti, int domande)
@@ -130,6 +134,13 @@ void BoardWorld::giocaPartita(Risultato r)
     passo();
     if (ctx->screens.find<frmRuota>())
         qFatal("the board did not close after its last step");
+}
+
+void impostazioniSenzaPresentazione(TestWorld& w)
+{
+    RecImpostazioni rec = impostazioniPredefinite();
+    rec.Sigla = QStringLiteral("No");
+    w.touch(QString::fromLatin1(kFileImpostazioni), codificaImpostazioni(rec));
 }
 
 void statoNuovaPartita(Modulo1& m)

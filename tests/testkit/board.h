@@ -90,6 +90,10 @@ public:
 // second one right ("DUE K.J").
 void scriviArchivi(TestWorld& w, int argomenti = 12, int domande = 2);
 
+// The settings file of a player who has turned the presentation off, so the
+// start screen comes up at once; every other setting is the default.
+void impostazioniSenzaPresentazione(TestWorld& w);
+
 // A record of the jackpot file: Giocate, Totale, Montepremi.
 QByteArray recordMontepremi(qint16 giocate, qint16 totale, qint32 montepremi);
 

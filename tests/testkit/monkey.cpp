@@ -169,7 +169,8 @@ void Monkey::writeSettings()
     rec.Musica = interruttore();
     rec.Parlato = interruttore();
     rec.Effetti = interruttore();
-    rec.Sigla = QStringLiteral("No");
+    // The slides now and then, which the player may sit through or cut short.
+    rec.Sigla = uniform() < 0.2 ? QStringLiteral("Si") : QStringLiteral("No");
     rec.Conduce = interruttore();
     // Now and then one contestant plays with the mouse.
     const double mouse = uniform();
