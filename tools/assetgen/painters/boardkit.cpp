@@ -3,8 +3,10 @@
 #include "painters/painter.h"
 
 #include <QLinearGradient>
+#include <QList>
 #include <QMutex>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <map>
@@ -37,6 +39,42 @@ QColor contestantColour(int edition, int contestant)
 QColor wheelBezel(const EditionLook& look)
 {
     return look.deep.darker(135);
+}
+
+void drawWheelCabinet(QPainter& p, const QRectF& box, const EditionLook& look, bool plinth)
+{
+    const qreal k = box.width() / kWheelBox.width();
+    const QRectF cabinet = box.adjusted(-8 * k, -8 * k, 8 * k, 8 * k);
+    const QPointF foot(box.center().x(), box.bottom() + 16 * k);
+    QPolygonF stand;
+    stand << QPointF(foot.x() - 52 * k, cabinet.bottom() - 2) << QPointF(foot.x() + 52 * k, cabinet.bottom() - 2)
+          << QPointF(foot.x() + 74 * k, foot.y() + 3 * k) << QPointF(foot.x() - 74 * k, foot.y() + 3 * k);
+    QLinearGradient standShade(QPointF(foot.x() - 74 * k, 0), QPointF(foot.x() + 74 * k, 0));
+    standShade.setColorAt(0, look.gold.darker(190));
+    standShade.setColorAt(0.4, look.gold.lighter(120));
+    standShade.setColorAt(1, look.gold.darker(200));
+    p.setPen(QPen(look.gold.darker(240), 1));
+    p.setBrush(standShade);
+    p.drawPolygon(stand);
+    if (plinth) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(wheelBezel(look));
+        p.drawRoundedRect(QRectF(foot.x() - 78 * k, foot.y() + 1 * k, 156 * k, 5 * k), 2 * k, 2 * k);
+    }
+
+    drawGlow(p, cabinet.adjusted(-18 * k, -10 * k, 18 * k, 22 * k), QColor(0, 0, 0, 110));
+    QLinearGradient frame(cabinet.topLeft(), cabinet.bottomLeft());
+    frame.setColorAt(0, look.gold.lighter(140));
+    frame.setColorAt(1, look.gold.darker(150));
+    p.setBrush(frame);
+    p.setPen(QPen(look.gold.darker(240), 1.2));
+    p.drawRoundedRect(cabinet, 12 * k, 12 * k);
+    p.setPen(Qt::NoPen);
+    p.setBrush(wheelBezel(look));
+    p.drawRoundedRect(box.adjusted(-3 * k, -3 * k, 3 * k, 3 * k), 4 * k, 4 * k);
+    const QList<QColor> bulbs{QColor(0xff, 0xf4, 0xd6), look.glow};
+    for (const qreal x : {cabinet.left() + 3.8 * k, cabinet.right() - 3.8 * k})
+        drawBulbRow(p, QPointF(x, cabinet.top() + 16 * k), QPointF(x, cabinet.bottom() - 16 * k), 13, 1.9 * k, bulbs);
 }
 
 QColor hatStripColour()

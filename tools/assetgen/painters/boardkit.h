@@ -49,6 +49,11 @@ QColor contestantColour(int edition, int contestant);
 // The frame colour around the wheel box, the same in the box and on the backdrop.
 QColor wheelBezel(const kit::EditionLook& look);
 
+// The wheel's cabinet round the board's wheel box (drawn at box, 256 units square on
+// the board): a stand under it, the gold frame with marquee bulbs down its sides and
+// the bezel round the window. plinth sets the stand on a foot in the bezel's colour.
+void drawWheelCabinet(QPainter& p, const QRectF& box, const kit::EditionLook& look, bool plinth);
+
 // The glass strip on a desk where the board shows the won matches' hats: one plain
 // colour, lit or not, so the hats' edges can be blended with it.
 QColor hatStripColour();

@@ -68,19 +68,7 @@ struct Slide {
 
 QFont plainFont(qreal pixelSize, bool bold = true)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(1, int(std::lround(pixelSize))));
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-// A line of text with its left end at x and its baseline at y.
-QPainterPath textAt(const QString& text, const QFont& font, qreal x, qreal y)
-{
-    QPainterPath path;
-    path.addText(x, y, font, text);
-    return path;
+    return outlineFont(QStringLiteral("DejaVu Sans"), pixelSize, bold);
 }
 
 // Text centred in rect, with a halo of the given colour round it.
@@ -184,21 +172,10 @@ void paintStage(const Slide& s, QPointF light, const QList<QPointF>& spots)
     const EditionLook& look = s.look;
     fillVertical(p, QRectF(0, 0, kWidth, kHorizon), mix(look.deep, look.wall, 0.5),
                  mix(look.wall.lighter(150), look.glow, 0.18));
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(alpha(look.glow, 18));
-    for (int i = 0; i < 24; i += 2) {
-        QPainterPath ray(light);
-        ray.arcTo(QRectF(light.x() - 600, light.y() - 600, 1200, 1200), i * 15.0, 7.5);
-        ray.closeSubpath();
-        p.drawPath(ray);
-    }
-    p.restore();
+    drawRays(p, light, 600, 12, alpha(look.glow, 18));
     drawGlow(p, light, 230, alpha(look.glow, 90));
 
-    const QColor far = mix(look.floorFar, look.wall, 0.55).lighter(115);
-    const QColor near = mix(look.floorNear, look.wall, 0.4).lighter(105);
-    fillVertical(p, QRectF(0, kHorizon, kWidth, kStageBottom - kHorizon), far, near);
+    fillStageFloor(p, QRectF(0, kHorizon, kWidth, kStageBottom - kHorizon), look);
     p.save();
     p.setClipRect(QRectF(0, kHorizon, kWidth, kStageBottom - kHorizon));
     const QPointF vanishing(kWidth / 2, 40);
@@ -210,11 +187,7 @@ void paintStage(const Slide& s, QPointF light, const QList<QPointF>& spots)
     }
     const QPointF round(kWidth / 2, 262);
     drawGlow(p, QRectF(round.x() - 250, round.y() - 50, 500, 100), alpha(look.glow, 60));
-    p.setBrush(Qt::NoBrush);
-    for (int ring = 0; ring < 3; ++ring) {
-        p.setPen(QPen(alpha(ring == 1 ? look.gold : look.glow, 80 + ring * 30), 1.6 - ring * 0.3));
-        p.drawEllipse(round, 220 - ring * 70, 34 - ring * 10);
-    }
+    drawFloorRings(p, round, QSizeF(220, 34), QSizeF(70, 10), 1.6, 0.3, look);
     p.restore();
 
     // The riser under the wall, lit along its edge.
@@ -258,12 +231,7 @@ void paintCaption(const Slide& s, const QString& text)
     p.fillRect(QRectF(0, kStageBottom, kWidth, 1.6), alpha(look.gold, 200));
 
     drawGlow(p, kCaption.adjusted(-24, -8, 24, 14), QColor(0, 0, 0, 110));
-    QLinearGradient gold(kCaption.topLeft(), kCaption.bottomLeft());
-    gold.setColorAt(0, look.gold.lighter(130));
-    gold.setColorAt(1, look.gold.darker(140));
-    p.setPen(QPen(look.gold.darker(230), 1.2));
-    p.setBrush(gold);
-    p.drawRoundedRect(kCaption, 10, 10);
+    drawGoldFrame(p, kCaption, look, 10);
     const QRectF face = kCaption.adjusted(5, 5, -5, -5);
     const bool light = s.group == 2;
     QLinearGradient glass(face.topLeft(), face.bottomLeft());
@@ -303,12 +271,7 @@ QRectF paintWindow(const Slide& s, const QRectF& rect, const QString& title)
     QPainter& p = s.p;
     const EditionLook& look = s.look;
     drawGlow(p, rect.adjusted(-20, -10, 20, 24), QColor(0, 0, 0, 130));
-    QLinearGradient gold(rect.topLeft(), rect.bottomLeft());
-    gold.setColorAt(0, look.gold.lighter(130));
-    gold.setColorAt(1, look.gold.darker(140));
-    p.setPen(QPen(look.gold.darker(230), 1.2));
-    p.setBrush(gold);
-    p.drawRoundedRect(rect, 8, 8);
+    drawGoldFrame(p, rect, look, 8);
     const QRectF bar(rect.left() + 4, rect.top() + 4, rect.width() - 8, 22);
     QLinearGradient band(bar.topLeft(), bar.bottomLeft());
     band.setColorAt(0, look.accent.lighter(125));
@@ -413,50 +376,9 @@ void paintWheelCabinet(const Slide& s, const QRectF& box, int frame)
     QPainter& p = s.p;
     const EditionLook& look = s.look;
     const qreal k = box.width() / 256;
-    const QRectF cabinet = box.adjusted(-8 * k, -8 * k, 8 * k, 8 * k);
-    const QPointF foot(box.center().x(), box.bottom() + 16 * k);
     drawGlow(p, QRectF(box.left() - 10 * k, box.bottom() - 4 * k, box.width() + 20 * k, 34 * k), alpha(look.glow, 190));
-    QPolygonF stand;
-    stand << QPointF(foot.x() - 52 * k, cabinet.bottom() - 2) << QPointF(foot.x() + 52 * k, cabinet.bottom() - 2)
-          << QPointF(foot.x() + 74 * k, foot.y() + 3 * k) << QPointF(foot.x() - 74 * k, foot.y() + 3 * k);
-    QLinearGradient standShade(QPointF(foot.x() - 74 * k, 0), QPointF(foot.x() + 74 * k, 0));
-    standShade.setColorAt(0, look.gold.darker(190));
-    standShade.setColorAt(0.4, look.gold.lighter(120));
-    standShade.setColorAt(1, look.gold.darker(200));
-    p.setPen(QPen(look.gold.darker(240), 1));
-    p.setBrush(standShade);
-    p.drawPolygon(stand);
-    drawGlow(p, cabinet.adjusted(-18 * k, -10 * k, 18 * k, 22 * k), QColor(0, 0, 0, 110));
-    QLinearGradient frameShade(cabinet.topLeft(), cabinet.bottomLeft());
-    frameShade.setColorAt(0, look.gold.lighter(140));
-    frameShade.setColorAt(1, look.gold.darker(150));
-    p.setBrush(frameShade);
-    p.setPen(QPen(look.gold.darker(240), 1.2));
-    p.drawRoundedRect(cabinet, 12 * k, 12 * k);
-    p.setPen(Qt::NoPen);
-    p.setBrush(board::wheelBezel(look));
-    p.drawRoundedRect(box.adjusted(-3 * k, -3 * k, 3 * k, 3 * k), 4 * k, 4 * k);
-    const QList<QColor> bulbs{kBulb, look.glow};
-    for (const qreal x : {cabinet.left() + 3.8 * k, cabinet.right() - 3.8 * k})
-        drawBulbRow(p, QPointF(x, cabinet.top() + 16 * k), QPointF(x, cabinet.bottom() - 16 * k), 13, 1.9 * k, bulbs);
+    board::drawWheelCabinet(p, box, look, false);
     p.drawImage(box, wheelFrame(s.edition, frame));
-}
-
-// A pile of gold coins standing on base.
-void paintCoins(QPainter& p, QPointF base, int height, qreal radius, const QColor& gold)
-{
-    for (int i = 0; i < height; ++i) {
-        const QPointF at = base - QPointF(0, i * radius * 0.46);
-        p.setPen(QPen(gold.darker(200), 0.8));
-        p.setBrush(gold.darker(125));
-        p.drawRoundedRect(QRectF(at.x() - radius, at.y() - radius * 0.33, 2 * radius, radius * 0.56), radius * 0.28,
-                          radius * 0.28);
-        QLinearGradient face(QPointF(at.x() - radius, 0), QPointF(at.x() + radius, 0));
-        face.setColorAt(0, gold.lighter(150));
-        face.setColorAt(1, gold);
-        p.setBrush(face);
-        p.drawEllipse(QPointF(at.x(), at.y() - radius * 0.33), radius, radius * 0.29);
-    }
 }
 
 // A tick in a green disc or a cross in a red one.
@@ -712,16 +634,7 @@ void paintTitleCard(const Slide& s, const QString& title, const QString& ribbon,
     const QPointF centre(kWidth / 2, 128);
     const qreal tableTop = 284;
     fillVertical(p, QRectF(0, 0, kWidth, tableTop + 1), look.deep, look.wall);
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(alpha(look.glow, 20));
-    for (int i = 0; i < 20; i += 2) {
-        QPainterPath ray(centre);
-        ray.arcTo(QRectF(centre.x() - 560, centre.y() - 560, 1120, 1120), i * 18.0, 9.0);
-        ray.closeSubpath();
-        p.drawPath(ray);
-    }
-    p.restore();
+    drawRays(p, centre, 560, 10, alpha(look.glow, 20));
     drawGlow(p, centre, 250, alpha(look.glow, 120));
     drawBeam(p, QPointF(20, -6), QPointF(170, tableTop - 8), 14, 160, alpha(look.glow, 55));
     drawBeam(p, QPointF(kWidth - 20, -6), QPointF(kWidth - 170, tableTop - 8), 14, 160, alpha(look.glow, 55));
@@ -773,14 +686,7 @@ void paintTitleCard(const Slide& s, const QString& title, const QString& ribbon,
         drawRibbon(p, QRectF(centre.x() - width / 2, 212, width, 34), look.accent, ribbon, font);
     }
 
-    p.save();
-    p.setPen(Qt::NoPen);
-    QRadialGradient vignette(QPointF(kWidth / 2, kHeight / 2), 330);
-    vignette.setColorAt(0.6, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 110));
-    p.setBrush(vignette);
-    p.drawRect(QRectF(0, 0, kWidth, kHeight));
-    p.restore();
+    drawVignette(p, QRectF(0, 0, kWidth, kHeight), QPointF(kWidth / 2, kHeight / 2), 330, 0.6, 110);
 }
 
 // The board's backdrop, the part the board shows at first, filling the scene, with
@@ -827,25 +733,18 @@ void paintHostScene(const Slide& s)
     const QPointF foot(kWidth / 2, 284);
     paintStage(s, QPointF(kWidth / 2, 110), {QPointF(kWidth / 2 - 70, 284), QPointF(kWidth / 2 + 70, 284)});
     // The round frame behind him, lit at its edge, as in the studio.
-    const QPointF centre(kWidth / 2, 124);
-    const qreal r = 100;
-    drawGlow(p, centre, r + 30, alpha(look.glow, 90));
-    QRadialGradient inside(centre, r);
-    inside.setColorAt(0, mix(look.wall.lighter(150), look.glow, 0.5));
-    inside.setColorAt(0.8, mix(look.wall.lighter(150), look.glow, 0.15));
-    inside.setColorAt(1, look.wall);
-    p.setPen(Qt::NoPen);
-    p.setBrush(inside);
-    p.drawEllipse(centre, r, r);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(look.gold.darker(130), 6));
-    p.drawEllipse(centre, r, r);
-    p.setPen(QPen(look.gold.lighter(130), 2));
-    p.drawEllipse(centre, r - 1.5, r - 1.5);
-    for (int i = 0; i <= 24; ++i) {
-        const qreal angle = std::numbers::pi * (0.9 + 1.2 * i / 24.0);
-        drawBulb(p, centre + QPointF(std::cos(angle), std::sin(angle)) * r, 2.6, i % 2 == 0 ? kBulb : look.glow);
-    }
+    drawPortal(p, QPointF(kWidth / 2, 124), 100, look,
+               {.glowReach = 30,
+                .inner = mix(look.wall.lighter(150), look.glow, 0.5),
+                .outer = mix(look.wall.lighter(150), look.glow, 0.15),
+                .rimWidth = 6,
+                .ringWidth = 2,
+                .ringInset = 1.5,
+                .bulbs = 24,
+                .arcStart = 0.9,
+                .arcSpan = 1.2,
+                .bulbRadius = 2.6,
+                .bulbLight = kBulb});
     paintHost(s, foot, 1.08, 2);
     drawSparkle(p, QPointF(96, 70), 9, QColor(0xff, 0xfb, 0xe6));
     drawSparkle(p, QPointF(402, 92), 11, QColor(0xff, 0xfb, 0xe6));
@@ -994,12 +893,7 @@ void paintPointsScene(const Slide& s)
                    {Course::Frutta, 100}};
     const QRectF frame(26, 54, 445, 98);
     drawGlow(p, frame.adjusted(-20, -10, 20, 24), QColor(0, 0, 0, 120));
-    QLinearGradient gold(frame.topLeft(), frame.bottomLeft());
-    gold.setColorAt(0, look.gold.lighter(130));
-    gold.setColorAt(1, look.gold.darker(140));
-    p.setPen(QPen(look.gold.darker(230), 1.2));
-    p.setBrush(gold);
-    p.drawRoundedRect(frame, 8, 8);
+    drawGoldFrame(p, frame, look, 8);
     for (int i = 0; i < 5; ++i) {
         const QRectF tile(frame.left() + 6 + i * 87, frame.top() + 6, 85, frame.height() - 12);
         drawCourseGround(p, tile);
@@ -1368,10 +1262,10 @@ void paintJackpotScene(const Slide& s)
     const QRectF prize(card.left() + 120 * k, card.top() + 340 * k, 110 * k, 32 * k);
     p.fillPath(centredText(QStringLiteral("1.000"), playfulFont(prize.height() * 0.9), prize), look.wall.darker(140));
 
-    paintCoins(p, QPointF(318, 272), 7, 18, look.gold);
-    paintCoins(p, QPointF(356, 276), 9, 18, look.gold);
-    paintCoins(p, QPointF(396, 270), 5, 18, look.gold);
-    paintCoins(p, QPointF(432, 274), 3, 18, look.gold);
+    drawCoinStack(p, QPointF(318, 272), 7, 18, look.gold);
+    drawCoinStack(p, QPointF(356, 276), 9, 18, look.gold);
+    drawCoinStack(p, QPointF(396, 270), 5, 18, look.gold);
+    drawCoinStack(p, QPointF(432, 274), 3, 18, look.gold);
     drawSparkle(p, QPointF(350, 190), 8, QColor(0xff, 0xfb, 0xe6));
     drawSparkle(p, QPointF(420, 222), 6, QColor(0xff, 0xfb, 0xe6));
     // A burst with the rise after every match nobody completes the menu.
@@ -1391,12 +1285,7 @@ void paintTournamentScene(const Slide& s)
     paintStage(s, QPointF(kWidth / 2, 110), {QPointF(kWidth / 2, 284)});
     const QRectF board(26, 18, 445, 264);
     drawGlow(p, board.adjusted(-20, -8, 20, 20), QColor(0, 0, 0, 140));
-    QLinearGradient gold(board.topLeft(), board.bottomLeft());
-    gold.setColorAt(0, look.gold.lighter(130));
-    gold.setColorAt(1, look.gold.darker(140));
-    p.setPen(QPen(look.gold.darker(230), 1.2));
-    p.setBrush(gold);
-    p.drawRoundedRect(board, 10, 10);
+    drawGoldFrame(p, board, look, 10);
     const QRectF face = board.adjusted(6, 6, -6, -6);
     fillVertical(p, face, QColor(0xfd, 0xf8, 0xea), QColor(0xee, 0xe2, 0xc6));
     const QPainterPath title = bouncyText(QStringLiteral("Campionato"), playfulFont(34), QPointF(kWidth / 2, face.top() + 28), 2, 3);

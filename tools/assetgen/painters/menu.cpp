@@ -10,7 +10,6 @@
 #include "painters/painter.h"
 #include "painters/studiokit.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QRandomGenerator>
@@ -27,22 +26,11 @@ constexpr qreal kRowsTop = 86, kRowHeight = 48;
 
 QFont serif(qreal pixelSize, bool bold, bool italic, bool narrow = false)
 {
-    QFont font(QStringLiteral("DejaVu Serif"));
+    QFont font = outlineFont(QStringLiteral("DejaVu Serif"), pixelSize, bold);
     if (narrow)
         font.setStretch(QFont::Condensed);
-    font.setPixelSize(int(pixelSize));
-    font.setBold(bold);
     font.setItalic(italic);
-    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
-}
-
-// The outline of a line of text with its left end at x and its baseline at y.
-QPainterPath textAt(const QString& text, const QFont& font, qreal x, qreal y)
-{
-    QPainterPath path;
-    path.addText(x, y, font, text);
-    return path;
 }
 
 void paintPaper(QPainter& p)
@@ -104,22 +92,10 @@ void paintDivider(QPainter& p, qreal y, qreal halfWidth, const QColor& ink, cons
 void paintCoins(QPainter& p, const EditionLook& look)
 {
     // A little pile of gold coins beside the prize money.
-    const QColor gold = look.gold;
     const QPointF stacks[] = {{258, 372}, {282, 372}, {270, 374}};
     const int heights[] = {4, 3, 2};
-    for (int s = 0; s < 3; ++s) {
-        for (int i = 0; i < heights[s]; ++i) {
-            const QPointF at = stacks[s] - QPointF(0, i * 4.2);
-            p.setPen(QPen(gold.darker(200), 0.8));
-            p.setBrush(gold.darker(125));
-            p.drawRoundedRect(QRectF(at.x() - 9, at.y() - 3, 18, 5), 2.5, 2.5);
-            QLinearGradient face(QPointF(at.x() - 9, 0), QPointF(at.x() + 9, 0));
-            face.setColorAt(0, gold.lighter(150));
-            face.setColorAt(1, gold);
-            p.setBrush(face);
-            p.drawEllipse(QPointF(at.x(), at.y() - 3), 9, 2.6);
-        }
-    }
+    for (int s = 0; s < 3; ++s)
+        drawCoinStack(p, stacks[s], heights[s], 9, look.gold);
     drawSparkle(p, QPointF(292, 352), 5, QColor(0xff, 0xfb, 0xe0));
 }
 

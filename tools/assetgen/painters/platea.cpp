@@ -731,12 +731,7 @@ QImage paintPlatea(const PaintRequest& request)
     calm.setColorAt(0.35, QColor(0, 0, 0, 90));
     calm.setColorAt(1, QColor(0, 0, 0, 170));
     p.fillRect(QRectF(0, 330, kWidth, kHeight - 330), calm);
-    QRadialGradient vignette(QPointF(kWidth / 2, kHeight * 0.42), kWidth * 0.66);
-    vignette.setColorAt(0.7, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 80));
-    p.setPen(Qt::NoPen);
-    p.setBrush(vignette);
-    p.drawRect(QRectF(0, 0, kWidth, kHeight));
+    drawVignette(p, QRectF(0, 0, kWidth, kHeight), QPointF(kWidth / 2, kHeight * 0.42), kWidth * 0.66, 0.7, 80);
     return image;
 }
 

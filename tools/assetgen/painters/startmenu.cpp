@@ -9,10 +9,6 @@
 #include "painters/studiokit.h"
 
 #include <QPainter>
-#include <QRadialGradient>
-
-#include <cmath>
-#include <numbers>
 
 namespace assetgen {
 
@@ -34,18 +30,7 @@ QImage paintStartMenu(const PaintRequest& request)
 
     // Back wall: deep at the top, warmer towards the stage, a light behind the wheel.
     fillVertical(p, QRectF(0, 0, 468, tableTop + 1), look.deep, look.wall);
-    p.save();
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 20; i += 2) {
-        // Faint rays of the stage light.
-        QPainterPath ray;
-        ray.moveTo(centre);
-        ray.arcTo(QRectF(centre.x() - 520, centre.y() - 520, 1040, 1040), i * 18.0, 9.0);
-        ray.closeSubpath();
-        p.setBrush(alpha(look.glow, 20));
-        p.drawPath(ray);
-    }
-    p.restore();
+    drawRays(p, centre, 520, 10, alpha(look.glow, 20));
     drawGlow(p, centre, 230, alpha(look.glow, 120));
 
     // Two lamps in the top corners aim at the stage.
@@ -86,14 +71,7 @@ QImage paintStartMenu(const PaintRequest& request)
         drawRibbon(p, QRectF(92, 212, 284, 34), look.accent, subtitle, playfulFont(21));
 
     // A soft vignette pulls the eye to the middle.
-    p.save();
-    p.setPen(Qt::NoPen);
-    QRadialGradient vignette(QPointF(234, 196), 330);
-    vignette.setColorAt(0.6, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 110));
-    p.setBrush(vignette);
-    p.drawRect(QRectF(0, 0, 468, 392));
-    p.restore();
+    drawVignette(p, QRectF(0, 0, 468, 392), QPointF(234, 196), 330, 0.6, 110);
     return image;
 }
 

@@ -18,12 +18,10 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPolygonF>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
-#include <cmath>
-#include <numbers>
+#include <algorithm>
 
 namespace assetgen {
 
@@ -76,28 +74,20 @@ void paintWall(QPainter& p, const EditionLook& look)
 
 void paintPortal(QPainter& p, const EditionLook& look)
 {
-    // A round frame behind the host: calm inside, lit at the edge.
-    const QPointF centre = kPortal.center();
-    const qreal r = kPortal.width() / 2;
-    drawGlow(p, centre, r + 26, alpha(look.glow, 90));
-    QRadialGradient inside(centre, r);
-    inside.setColorAt(0, mix(wallBottom(look), look.glow, 0.45));
-    inside.setColorAt(0.8, mix(wallBottom(look), look.glow, 0.15));
-    inside.setColorAt(1, look.wall);
-    p.setPen(Qt::NoPen);
-    p.setBrush(inside);
-    p.drawEllipse(centre, r, r);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(look.gold.darker(130), 5));
-    p.drawEllipse(centre, r, r);
-    p.setPen(QPen(look.gold.lighter(130), 1.6));
-    p.drawEllipse(centre, r - 1, r - 1);
-    // Bulbs round the top half only; the lower half is behind the host's shoulders.
-    for (int i = 0; i <= 16; ++i) {
-        const qreal angle = std::numbers::pi * (1 + i / 16.0);
-        const QPointF at = centre + QPointF(std::cos(angle), std::sin(angle)) * r;
-        drawBulb(p, at, 2.3, i % 2 == 0 ? QColor(0xff, 0xf6, 0xd8) : look.glow);
-    }
+    // A round frame behind the host: calm inside, lit at the edge. Bulbs round the top
+    // half only; the lower half is behind the host's shoulders.
+    drawPortal(p, kPortal.center(), kPortal.width() / 2, look,
+               {.glowReach = 26,
+                .inner = mix(wallBottom(look), look.glow, 0.45),
+                .outer = mix(wallBottom(look), look.glow, 0.15),
+                .rimWidth = 5,
+                .ringWidth = 1.6,
+                .ringInset = 1,
+                .bulbs = 16,
+                .arcStart = 1,
+                .arcSpan = 1,
+                .bulbRadius = 2.3,
+                .bulbLight = QColor(0xff, 0xf6, 0xd8)});
 }
 
 void paintLogo(QPainter& p, const EditionLook& look)
@@ -121,9 +111,7 @@ void paintStageEdge(QPainter& p, const EditionLook& look)
 
 void paintFloor(QPainter& p, const EditionLook& look)
 {
-    const QColor far = mix(look.floorFar, look.wall, 0.55).lighter(115);
-    const QColor near = mix(look.floorNear, look.wall, 0.4).lighter(105);
-    fillVertical(p, QRectF(0, kHorizon, kWidth, kHeight - kHorizon), far, near);
+    fillStageFloor(p, QRectF(0, kHorizon, kWidth, kHeight - kHorizon), look);
     p.save();
     p.setClipRect(QRectF(0, kHorizon + 6, kWidth, kHeight - kHorizon));
     // Boards running away to one vanishing point, fading into the distance.
@@ -140,12 +128,7 @@ void paintFloor(QPainter& p, const EditionLook& look)
     // The round of the stage, rings of light on the glossy floor.
     const QPointF middle(464, 356);
     drawGlow(p, QRectF(middle.x() - 420, middle.y() - 110, 840, 220), alpha(look.glow, 60));
-    p.setBrush(Qt::NoBrush);
-    for (int ring = 0; ring < 3; ++ring) {
-        const qreal rx = 380 - ring * 120, ry = 92 - ring * 30;
-        p.setPen(QPen(alpha(ring == 1 ? look.gold : look.glow, 80 + ring * 30), 2.2 - ring * 0.4));
-        p.drawEllipse(middle, rx, ry);
-    }
+    drawFloorRings(p, middle, QSizeF(380, 92), QSizeF(120, 30), 2.2, 0.4, look);
     p.restore();
     // The glossy floor mirrors the wall's lights.
     for (const qreal x : {40.0, 372.0, 644.0, 892.0})
@@ -206,40 +189,9 @@ void paintCabinet(QPainter& p, const EditionLook& look)
 {
     // The wheel's cabinet: the board's wheel box fills its window exactly, in the
     // same bezel colour, so box and cabinet read as one.
-    const QPointF foot(kWheelBox.center().x(), kWheelBox.bottom() + 16);
     drawGlow(p, QRectF(kWheelBox.left() - 10, kWheelBox.bottom() - 4, kWheelBox.width() + 20, 32),
              alpha(look.glow, 190));
-    // The stand.
-    QPolygonF stand;
-    stand << QPointF(foot.x() - 52, kCabinet.bottom() - 2) << QPointF(foot.x() + 52, kCabinet.bottom() - 2)
-          << QPointF(foot.x() + 74, foot.y() + 3) << QPointF(foot.x() - 74, foot.y() + 3);
-    QLinearGradient standShade(QPointF(foot.x() - 74, 0), QPointF(foot.x() + 74, 0));
-    standShade.setColorAt(0, look.gold.darker(190));
-    standShade.setColorAt(0.4, look.gold.lighter(120));
-    standShade.setColorAt(1, look.gold.darker(200));
-    p.setPen(QPen(look.gold.darker(240), 1));
-    p.setBrush(standShade);
-    p.drawPolygon(stand);
-    p.setPen(Qt::NoPen);
-    p.setBrush(wheelBezel(look));
-    p.drawRoundedRect(QRectF(foot.x() - 78, foot.y() + 1, 156, 5), 2, 2);
-
-    drawGlow(p, kCabinet.adjusted(-18, -10, 18, 22), QColor(0, 0, 0, 110));
-    QLinearGradient frame(kCabinet.topLeft(), kCabinet.bottomLeft());
-    frame.setColorAt(0, look.gold.lighter(140));
-    frame.setColorAt(1, look.gold.darker(150));
-    p.setBrush(frame);
-    p.setPen(QPen(look.gold.darker(240), 1.2));
-    p.drawRoundedRect(kCabinet, 12, 12);
-    p.setPen(Qt::NoPen);
-    p.setBrush(wheelBezel(look));
-    p.drawRoundedRect(kWheelBox.adjusted(-3, -3, 3, 3), 4, 4);
-    // Marquee bulbs on the frame's sides.
-    const QList<QColor> bulbs{QColor(0xff, 0xf4, 0xd6), look.glow};
-    drawBulbRow(p, QPointF(kCabinet.left() + 3.8, kCabinet.top() + 16), QPointF(kCabinet.left() + 3.8, kCabinet.bottom() - 16),
-                13, 1.9, bulbs);
-    drawBulbRow(p, QPointF(kCabinet.right() - 3.8, kCabinet.top() + 16),
-                QPointF(kCabinet.right() - 3.8, kCabinet.bottom() - 16), 13, 1.9, bulbs);
+    drawWheelCabinet(p, kWheelBox, look, true);
 }
 
 void paintHostSpot(QPainter& p, const EditionLook& look)
@@ -265,12 +217,7 @@ void paintScoreboard(QPainter& p, const EditionLook& look, int edition)
 {
     const QRectF frame = kScoreboard;
     drawGlow(p, frame.adjusted(-30, -16, 30, 30), QColor(0, 0, 0, 100));
-    QLinearGradient gold(frame.topLeft(), frame.bottomLeft());
-    gold.setColorAt(0, look.gold.lighter(130));
-    gold.setColorAt(1, look.gold.darker(140));
-    p.setPen(QPen(look.gold.darker(230), 1.2));
-    p.setBrush(gold);
-    p.drawRoundedRect(frame, 10, 10);
+    drawGoldFrame(p, frame, look, 10);
     const QRectF face = frame.adjusted(5, 5, -5, -5);
     if (look.lightScoreboard)
         fillVertical(p, face, QColor(0xfd, 0xf8, 0xea), QColor(0xec, 0xe0, 0xc2));
@@ -500,12 +447,7 @@ QImage paintStudio(const PaintRequest& request)
     paintAudience(p, look);
 
     // Slightly darker far corners keep the eye on the playing area.
-    p.setPen(Qt::NoPen);
-    QRadialGradient vignette(QPointF(kWidth / 2, kHeight * 0.5), kWidth * 0.62);
-    vignette.setColorAt(0.75, QColor(0, 0, 0, 0));
-    vignette.setColorAt(1, QColor(0, 0, 0, 60));
-    p.setBrush(vignette);
-    p.drawRect(QRectF(0, 0, kWidth, kHeight));
+    drawVignette(p, QRectF(0, 0, kWidth, kHeight), QPointF(kWidth / 2, kHeight * 0.5), kWidth * 0.62, 0.75, 60);
     return image;
 }
 

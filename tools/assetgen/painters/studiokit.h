@@ -11,6 +11,8 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
+#include <QString>
 
 #include <array>
 
@@ -43,6 +45,8 @@ std::array<QColor, 5> courseColours();
 QColor mix(const QColor& a, const QColor& b, qreal t);
 QColor alpha(const QColor& colour, int alpha);
 
+// A face for text drawn as outlines (see below), at a whole pixel size.
+QFont outlineFont(const QString& family, qreal pixelSize, bool bold = true);
 // Comic Neue when installed (the game's playful face), else DejaVu Sans.
 QFont playfulFont(qreal pixelSize, bool bold = true);
 
@@ -57,6 +61,38 @@ void drawBulb(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
 void drawTruss(QPainter& p, qreal width, qreal height, qreal step, qreal penWidth, const QColor& band);
 void drawBulbRow(QPainter& p, QPointF from, QPointF to, int count, qreal radius, const QList<QColor>& colours);
 void drawSparkle(QPainter& p, QPointF centre, qreal radius, const QColor& colour);
+// The fan of rays a stage light throws on the wall: count wedges reaching reach from
+// centre, each a quarter of the turn from one to the next.
+void drawRays(QPainter& p, QPointF centre, qreal reach, int count, const QColor& colour);
+// The studio floor, dimmer and nearer the wall's colour far away.
+void fillStageFloor(QPainter& p, const QRectF& rect, const EditionLook& look);
+// Three rings of light on the floor round centre: the outermost with the radii
+// outer, each next one step smaller and penStep thinner; the middle one gold.
+void drawFloorRings(QPainter& p, QPointF centre, QSizeF outer, QSizeF step, qreal penWidth, qreal penStep,
+                    const EditionLook& look);
+// Darkens area towards its edges: clear out to clear (a fraction of radius) from
+// centre, then down to darkness (an alpha) at radius.
+void drawVignette(QPainter& p, const QRectF& area, QPointF centre, qreal radius, qreal clear, int darkness);
+// A gold frame lit from above, with a dark edge; what it frames is drawn over it.
+void drawGoldFrame(QPainter& p, const QRectF& rect, const EditionLook& look, qreal corner);
+
+// The round frame on the studio's wall, lit at its edge: a glow round it, the inside
+// shaded from inner at the centre through outer to the wall colour at the rim, a dark
+// gold rim with a fine light ring inside it, and bulbs along the rim.
+struct Portal {
+    qreal glowReach;  // how far the glow spreads past the rim
+    QColor inner, outer;
+    qreal rimWidth, ringWidth, ringInset;
+    // bulbs + 1 bulbs, from arcStart round arcSpan, in half turns clockwise from the
+    // right (1 to 2 is the top half); they alternate bulbLight and the look's glow.
+    int bulbs;
+    qreal arcStart, arcSpan;
+    qreal bulbRadius;
+    QColor bulbLight;
+};
+void drawPortal(QPainter& p, QPointF centre, qreal radius, const EditionLook& look, const Portal& portal);
+// A pile of count gold coins standing on base, each radius wide from its middle.
+void drawCoinStack(QPainter& p, QPointF base, int count, qreal radius, const QColor& gold);
 
 // The wheel of fortune seen from the front: course-coloured slices, a gold rim with bulbs.
 void drawWheel(QPainter& p, QPointF centre, qreal radius, const EditionLook& look, int slices);
@@ -74,6 +110,8 @@ void drawTablecloth(QPainter& p, const std::array<QPointF, 4>& quad, const QColo
 
 // The outline of a line of text centred in rect.
 QPainterPath centredText(const QString& text, const QFont& font, const QRectF& rect);
+// The outline of a line of text with its left end at x and its baseline at y.
+QPainterPath textAt(const QString& text, const QFont& font, qreal x, qreal y);
 // Text laid out letter by letter with a bounce and alternating tilt, centred on
 // the baseline point given.
 QPainterPath bouncyText(const QString& text, const QFont& font, QPointF baselineCentre, qreal bounce, qreal tiltDegrees);
