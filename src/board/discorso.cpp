@@ -122,8 +122,8 @@ void Discorso::mmcMusica_Done()
             R.ctx.rotte.mostra(Schermo::MenuDelGiorno);
         }
         if (R.turni.intTurno == 0 && varPosCoda == 9) {
-            R.setEnabled(true);
             R.ctx.rotte.chiudi(Schermo::MenuDelGiorno);
+            SbloccaTabellone(R.ctx);
         }
         if (varPosCoda > 15) {
             svuotaCoda();

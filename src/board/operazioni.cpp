@@ -13,10 +13,15 @@ void BloccaTabellone(AppContext& ctx)
         R->setEnabled(false);
 }
 
-void SbloccaTabellone(AppContext& ctx)
+void SbloccaTabellone(AppContext& ctx, const Form* lascia)
 {
-    if (frmRuota* R = tabellone(ctx))
-        R->setEnabled(true);
+    frmRuota* R = tabellone(ctx);
+    if (!R)
+        return;
+    for (const Form* f : ctx.screens.loaded())
+        if (f != R && f != lascia && !f->unloaded() && f->visible())
+            return;
+    R->setEnabled(true);
 }
 
 void ConcediGiro(AppContext& ctx, int w)

@@ -8,14 +8,18 @@
 namespace zolmera {
 
 class AppContext;
+class Form;
 class frmRuota;
 
 // The board if a match is on, else nothing.
 frmRuota* tabellone(AppContext& ctx);
 
-// The board takes no input while another window works over it.
+// The board takes no input while another window works over it. A window
+// that lets it go (`lascia`, itself going away) gives it back only when no
+// other window is still open over it: the side screens and a challenge can
+// overlap, and the first to close must not free the board under the others.
 void BloccaTabellone(AppContext& ctx);
-void SbloccaTabellone(AppContext& ctx);
+void SbloccaTabellone(AppContext& ctx, const Form* lascia = nullptr);
 
 // A full challenge's winner w (1 or 2) gets his spin button lit.
 void ConcediGiro(AppContext& ctx, int w);

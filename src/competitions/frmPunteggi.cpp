@@ -129,7 +129,7 @@ void frmPunteggi::Form_Load()
     riempiTabella();
 }
 
-void frmPunteggi::Form_Unload(bool&) { SbloccaTabellone(ctx); }
+void frmPunteggi::Form_Unload(bool&) { SbloccaTabellone(ctx, this); }
 
 void frmPunteggi::cboSceltaClassifica_click()
 {

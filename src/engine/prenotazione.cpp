@@ -109,6 +109,13 @@ void DomandaPrenotazione::suona(const QString& nome) { R.mmcMelodia.play(R.suono
 void DomandaPrenotazione::cmdOK_Click()
 {
     Modulo1& M = R.M;
+    // Ok confirms the answer of the contestant who booked, once, while his
+    // answer window is open. Between a wrong answer and the other's booking
+    // nobody is answering: a stray press then would count a second error and
+    // end the question with the other's booking button still lit.
+    if (domanda != TipoDomanda::Prenotazione || !R.cmdOK.visible()
+        || (M.bytConcorrente != 1 && M.bytConcorrente != 2))
+        return;
     varRispostaConfermata = true;
     R.imgPostaz1.setVisible(false);
     R.imgPostaz2.setVisible(false);
@@ -123,10 +130,8 @@ void DomandaPrenotazione::cmdOK_Click()
         R.Tobrano.setVisible(false);
         R.imgPPrenota.setVisible(false);
         domanda = TipoDomanda::Nessuna;
-        if (w == 1 || w == 2) {
-            M.bytGiri[w] = 1;
-            ConcediGiro(R.ctx, w);
-        }
+        M.bytGiri[w] = 1;
+        ConcediGiro(R.ctx, w);
         return;
     }
 
@@ -138,8 +143,6 @@ void DomandaPrenotazione::cmdOK_Click()
         R.cmdFine.setFocus();
         return;
     }
-    if (w != 1 && w != 2)
-        return;
     riapriPer(3 - w);
     suona(R.nomeVariante("errato", 6));
     ContoAllaRovescia(10);

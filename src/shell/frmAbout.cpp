@@ -87,7 +87,7 @@ void frmAbout::Form_Load()
     Image1.setPicture(ctx.sys.pictures.load(immagine(QStringLiteral("about.gif"))));
 }
 
-void frmAbout::Form_Unload(bool&) { SbloccaTabellone(ctx); }
+void frmAbout::Form_Unload(bool&) { SbloccaTabellone(ctx, this); }
 
 void frmAbout::cmdOK_Click() { unload(); }
 

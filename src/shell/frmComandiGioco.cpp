@@ -69,7 +69,7 @@ void frmComandiGioco::Form_Activate()
         lblDirezione[j].setCaption(direzioni[j]);
 }
 
-void frmComandiGioco::Form_Unload(bool&) { SbloccaTabellone(ctx); }
+void frmComandiGioco::Form_Unload(bool&) { SbloccaTabellone(ctx, this); }
 
 void frmComandiGioco::cmdRitorna_Click() { unload(); }
 

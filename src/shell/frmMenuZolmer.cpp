@@ -54,7 +54,7 @@ void frmMenuZolmer::Form_Unload(bool&)
 {
     // However it closes (Ok, its close box, the opening speech), the board
     // takes input again.
-    SbloccaTabellone(ctx);
+    SbloccaTabellone(ctx, this);
 }
 
 void frmMenuZolmer::cmdRitorna_Click() { unload(); }

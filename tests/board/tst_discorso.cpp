@@ -2,6 +2,7 @@
 // greeting, the jackpot in words, the contestants and their season roles),
 // and how it plays: the lunch-menu card over the jackpot, the wheel's own
 // sound, the step button, the end of the queue.
+#include "competitions/frmPunteggi.h"
 #include "shell/frmMenuZolmer.h"
 #include "testkit/board.h"
 #include "testkit/bytes.h"
@@ -186,6 +187,35 @@ private slots:
         QCOMPARE(w.coda(), QStringList(15, QString()));
         w.run([&] { R.discorso.mmcMusica_Done(); });
         QCOMPARE(w.fakes.audio.played("frmRuota.mmcMusica").size(), 12);
+    }
+
+    // A side screen opened over the board before the card comes keeps the
+    // board held when the speech closes the card, and the card's own Ok
+    // does not free it either: only the last window over it does.
+    void theCardNeverFreesTheBoardUnderAnotherWindow_data()
+    {
+        QTest::addColumn<bool>("chiudeIlGiocatore");
+        QTest::newRow("the speech closes the card") << false;
+        QTest::newRow("the player closes the card") << true;
+    }
+    void theCardNeverFreesTheBoardUnderAnotherWindow()
+    {
+        QFETCH(bool, chiudeIlGiocatore);
+        DiscorsoWorld w;
+        frmRuota& R = w.apri();
+        w.keyClick(R, Qt::Key_F4);
+        auto* punteggi = w.ctx->screens.find<frmPunteggi>();
+        QVERIFY(punteggi && !R.enabled());
+        w.advance(2.5);   // the announcement: the card comes over both
+        QVERIFY(w.cartaMostrata());
+        if (chiudeIlGiocatore)
+            w.click(w.ctx->screens.find<frmMenuZolmer>()->cmdRitorna);
+        else
+            w.advance(5.0);
+        QVERIFY(!w.cartaMostrata());
+        QVERIFY(!R.enabled());
+        w.click(punteggi->cmdRitorna);
+        QVERIFY(R.enabled());
     }
 
     // The end of a sound while the wheel turns moves nothing; the next one

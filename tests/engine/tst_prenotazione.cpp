@@ -227,6 +227,9 @@ private slots:
             QVERIFY(!(primo == 1 ? R.cmdPrenota1 : R.cmdPrenota2).enabled());
             d.prenota(primo);   // his own key books nothing now
             QCOMPARE(int(d.M().bytConcorrente), 0);
+            R.cmdOK.click();    // nor does Ok, with nobody answering
+            QCOMPARE(R.prenotazione.varErrori, 1);
+            QVERIFY((altro == 1 ? R.cmdPrenota1 : R.cmdPrenota2).enabled());
         });
         if (passi.size() > 1) {
             d.a(fallito + 1, [&] { d.prenota(altro); });

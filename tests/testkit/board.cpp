@@ -28,7 +28,7 @@ void ProvaDiProva::Form_Load()
     M.bytConcorrente = 0;
 }
 
-void ProvaDiProva::Form_Unload(bool&) { SbloccaTabellone(ctx); }
+void ProvaDiProva::Form_Unload(bool&) { SbloccaTabellone(ctx, this); }
 
 void ProvaDiProva::vince(int w)
 {

@@ -52,7 +52,7 @@ void FinestraProva::Form_QueryUnload(bool& cancel, UnloadMode mode)
 {
     if (mode != UnloadMode::ControlMenu && !M.intEsci) {
         // Closed by its own hand-back (or by the system): the board is back.
-        SbloccaTabellone(ctx);
+        SbloccaTabellone(ctx, this);
         return;
     }
     domandaAperta_ = true;
@@ -81,7 +81,7 @@ void FinestraProva::Form_Unload(bool&)
     // Sounds and timers end with the window (the platform closes every player
     // and stops every timer of a window that unloads).
     if (abbandono_) {
-        SbloccaTabellone(ctx);
+        SbloccaTabellone(ctx, this);
         ChiudiTabellone(ctx);
     }
 }
