@@ -126,7 +126,15 @@ void Control::zOrder(int position)
         widget_->lower();
 }
 
-void Control::fire(const std::function<void()>& handler) { form_.dispatch(handler); }
+void Control::fire(const std::function<void()>& handler)
+{
+    // A closed window's controls may still get the tail of an input (a key
+    // let go after the window went, a release on a button that was held):
+    // no handler of a closed window runs.
+    if (form_.unloaded())
+        return;
+    form_.dispatch(handler);
+}
 
 bool Control::eventFilter(QObject* watched, QEvent* event)
 {

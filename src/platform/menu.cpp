@@ -69,7 +69,7 @@ void Menu::setChecked(bool on)
 
 void Menu::click()
 {
-    if (!enabled_ || !form_.enabled())
+    if (!enabled_ || !form_.enabled() || form_.unloaded())
         return;
     form_.dispatch([this] { if (Click) Click(); });
 }

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -235,6 +236,22 @@ private slots:
         QCOMPARE(w.ctx->screens.active(), cedere ? static_cast<Form*>(other) : &menu);
         w.run([&] { menu.show(); });
         QVERIFY(menu.visible());
+    }
+
+    // The tail of an input that reaches a closed window's controls (a key
+    // let go after the window went) runs none of its handlers.
+    void aClosedWindowsControlsDoNothing()
+    {
+        TestWorld w;
+        auto& board = w.ctx->screens.get<BoardLike>();
+        w.run([&] { board.show(); });
+        int clicks = -1;
+        w.run([&] {
+            board.unload();
+            static_cast<QPushButton*>(board.cmdGira.widget())->click();
+            clicks = board.clicks;   // the window itself goes once this handler returns
+        });
+        QCOMPARE(clicks, 0);
     }
 
     void handBackIsSeenByTheActivationThatFollows()

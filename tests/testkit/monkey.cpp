@@ -585,6 +585,10 @@ void Monkey::releaseHeld(std::size_t index)
     const Held h = held_.at(index);
     held_.erase(held_.begin() + std::ptrdiff_t(index));
     note(QStringLiteral("release %1").arg(h.what));
+    // With a box up the release goes to the box, as a modal box takes the
+    // keyboard and the mouse from the windows behind it.
+    if (modal_ > 0)
+        return;
     if (h.kind == Held::Mouse) {
         // The release goes to the widget that took the press.
         if (h.target && h.target->isVisible())
