@@ -6,6 +6,8 @@
 #include "platform/stampa.h"
 #include "records/voci.h"
 
+#include <algorithm>
+
 namespace zolmera {
 
 namespace {
@@ -205,11 +207,12 @@ QString frmVisualizza::fileDanneggiato() const
             .arg(M.strFileGiornate)
             .arg(M.intGiornata);
     // Each player must be in the standings, or he would carry another's winnings.
-    const RecordFile campionato(M.strFileCampionato);
+    const QList<QByteArray> giocatori = RecordFile(M.strFileCampionato).readSlots();
     for (int k = 1; k <= 2; ++k) {
-        bool trovato = false;
-        for (int r = 1; r <= kGiocatori && r <= campionato.slotCount(); ++r)
-            trovato = trovato || RecGiocatoreCampionato::decodifica(campionato.readSlot(r)).Nome == M.strNomeConcorrente[k];
+        const bool trovato = std::any_of(giocatori.begin(), giocatori.begin() + std::min<qsizetype>(giocatori.size(), kGiocatori),
+                                         [&](const QByteArray& riga) {
+                                             return RecGiocatoreCampionato::decodifica(riga).Nome == M.strNomeConcorrente[k];
+                                         });
         if (!trovato)
             return QStringLiteral("Il giocatore %1 non è nel file %2: la partita non può cominciare.")
                 .arg(QString(M.strNomeConcorrente[k]).trimmed(), M.strFileCampionato);
@@ -240,23 +243,20 @@ void frmVisualizza::ProclamaVincitoreTorneo()
     msgBox(testoProclamazione(righe), mb::OKOnly | mb::Information, kTitoloProclamazione);
 }
 
-void frmVisualizza::cmdPrecedente_Click()
+void frmVisualizza::sfoglia(int passo)
 {
-    if (giornataMostrata_ <= 1)
+    const int giornata = giornataMostrata_ + passo;
+    if (giornata < 1 || giornata > kGiornate)
         return;
-    --giornataMostrata_;
+    giornataMostrata_ = giornata;
     mostraGiornata(RecGiornataCampionato::decodifica(RecordFile(M.strFileGiornate).readSlot(giornataMostrata_)));
+    // Browsing writes the number with a blank before it.
     lblGiornata.setCaption(QStringLiteral("Giornata N°  %1").arg(giornataMostrata_));
 }
 
-void frmVisualizza::cmdSuccessivo_Click()
-{
-    if (giornataMostrata_ >= kGiornate)
-        return;
-    ++giornataMostrata_;
-    mostraGiornata(RecGiornataCampionato::decodifica(RecordFile(M.strFileGiornate).readSlot(giornataMostrata_)));
-    lblGiornata.setCaption(QStringLiteral("Giornata N°  %1").arg(giornataMostrata_));
-}
+void frmVisualizza::cmdPrecedente_Click() { sfoglia(-1); }
+
+void frmVisualizza::cmdSuccessivo_Click() { sfoglia(+1); }
 
 void frmVisualizza::cmdStampa_Click()
 {

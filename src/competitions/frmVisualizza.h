@@ -86,6 +86,9 @@ public:
 
 private:
     void mostraGiornata(const RecGiornataCampionato& g);
+    // Shows the matchday before (-1) or after (+1) the one on display; at
+    // the ends nothing moves.
+    void sfoglia(int passo);
     // What keeps the chosen fixture from being played, or an empty text.
     QString fileDanneggiato() const;
 
