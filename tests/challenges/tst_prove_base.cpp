@@ -22,7 +22,6 @@ public:
     Label lblOrologio;
     std::function<void(DuelloDiProva&)> verdetto;
     bool fermati = false;
-    double varResiduo = 0;
     QList<FineTurno> turni;
     // Outlives the window: what each turn did after its countdown.
     static inline QStringList diario;
@@ -42,7 +41,7 @@ protected:
     void avvia() override
     {
         cmdEsegui.setEnabled(false);
-        const FineTurno fine = CronometraTurno(30, [this] { return fermati; }, lblOrologio, varResiduo);
+        const FineTurno fine = CronometraTurno(30, [this] { return fermati; }, lblOrologio);
         turni << fine;
         if (fine == FineTurno::Chiusa) {
             diario << QStringLiteral("chiusa");
@@ -308,7 +307,7 @@ private slots:
         b.loop().at(b.loop().now() + 4, [&] { q.fermati = true; });
         b.click(q.cmdEsegui);
         QCOMPARE(q.turni, QList<ProvaCompleta::FineTurno>{ProvaCompleta::FineTurno::Fermato});
-        QVERIFY(q.varResiduo > 25.9 && q.varResiduo < 26.1);
+        QVERIFY(q.varResiduo() > 25.9 && q.varResiduo() < 26.1);
     }
 
     void anAbandonDuringATimedTurnEndsItAtOnce()

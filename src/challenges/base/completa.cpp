@@ -4,6 +4,7 @@
 #include "platform/format.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zolmera {
@@ -13,6 +14,7 @@ ProvaCompleta::ProvaCompleta(AppContext& context, const QString& name, const QSt
     : FinestraProva(context, name, titolo, argomentoGuida, larghezza, altezza)
 {
     Timer1.Tick = [this] { Timer1_Timer(); };
+    setKeyPreview(true);
 }
 
 ProvaCompleta::ProvaCompleta(AppContext& context, const SchedaProva& scheda, int larghezza, int altezza)
@@ -40,8 +42,10 @@ void ProvaCompleta::cmdEsegui_Click()
             SegnalaProvaNulla(ctx);
         return;
     }
-    if (!decisa_)
+    if (!decisa_) {
+        avviata_ = true;
         avvia();
+    }
 }
 
 void ProvaCompleta::Timer1_Timer()
@@ -55,8 +59,9 @@ void ProvaCompleta::Timer1_Timer()
 
 void ProvaCompleta::Form_KeyPress(int& keyAscii)
 {
-    // After the verdict no key can change it.
-    if (!decisa_)
+    // Before the start no key may move anything, and after the verdict no
+    // key can change it.
+    if (inGioco())
         tastoGioco(keyAscii);
 }
 
@@ -102,26 +107,47 @@ void ProvaCompleta::decretaNulla()
     cmdEsegui.setEnabled(true);
 }
 
-ProvaCompleta::FineTurno ProvaCompleta::CronometraTurno(int secondi, const std::function<bool()>& ferma, Label& orologio,
-                                                         double& residuo)
+void ProvaCompleta::decretaPunteggi(bool nulla, double punti1, double punti2, double spareggio1, double spareggio2)
+{
+    if (nulla)
+        decretaNulla();
+    else if (punti1 != punti2)
+        decretaVincita(punti1 > punti2 ? 1 : 2);
+    else if (spareggio1 != spareggio2)
+        decretaVincita(spareggio1 > spareggio2 ? 1 : 2);
+    else
+        decretaParita();
+}
+
+double ProvaCompleta::varResiduo() const
+{
+    return std::max(0.0, scadenza_ - (inTurno_ ? ctx.sys.loop.now() : fineTurno_));
+}
+
+ProvaCompleta::FineTurno ProvaCompleta::CronometraTurno(int secondi, const std::function<bool()>& ferma, Label& orologio)
 {
     EventLoop& loop = ctx.sys.loop;
     // The program's clock never goes back, so a turn across midnight ends on
     // time like any other.
-    const double scadenza = loop.now() + secondi;
+    scadenza_ = loop.now() + secondi;
+    inTurno_ = true;
+    const auto fine = [this, &loop](FineTurno come) {
+        inTurno_ = false;
+        fineTurno_ = loop.now();
+        return come;
+    };
     for (;;) {
         if (unloaded())
-            return FineTurno::Chiusa;
-        if (scadenza - loop.now() < 0)
-            return FineTurno::Scaduto;
-        residuo = scadenza - loop.now();
-        const qint64 mostrato = std::llround(residuo);
+            return fine(FineTurno::Chiusa);
+        if (scadenza_ - loop.now() < 0)
+            return fine(FineTurno::Scaduto);
+        const qint64 mostrato = std::llround(scadenza_ - loop.now());
         orologio.setCaption(formatDueCifre(mostrato));
         if (ferma && ferma())
-            return FineTurno::Fermato;
+            return fine(FineTurno::Fermato);
         // Sleep until the shown number changes (the time left crosses the next
         // half second down), the deadline passes or an event comes.
-        const double cambio = mostrato > 0 ? scadenza - (double(mostrato) - 0.5) : scadenza;
+        const double cambio = mostrato > 0 ? scadenza_ - (double(mostrato) - 0.5) : scadenza_;
         wait(std::max(cambio, loop.now()) + 1e-6, ferma);
     }
 }

@@ -23,10 +23,18 @@ public:
     void Form_Load() final;
     void cmdEsegui_Click() final;
     void Timer1_Timer();
-    // Keys reach the game only until its verdict.
+    // Keys reach the game only while it is played, whatever control holds
+    // the focus.
     void Form_KeyPress(int& keyAscii) final;
 
     bool decisa() const { return decisa_; }
+    // From the start press to the verdict: the only time the game's keys act.
+    bool inGioco() const { return avviata_ && !decisa_; }
+    // The seconds left of the running turn at this very instant, so a click
+    // handled inside the turn records the time of the click, not of the last
+    // shown second; once the turn is over, those left when it ended (none
+    // after a time-out).
+    double varResiduo() const;
 
     enum class FineTurno { Scaduto, Fermato, Chiusa };
 
@@ -44,18 +52,25 @@ protected:
     void decretaVincita(int w);
     void decretaParita();
     void decretaNulla();
+    // Two scores decide: a void game when nulla, else the higher score, else
+    // the higher tie-break (more time left), else a tie.
+    void decretaPunteggi(bool nulla, double punti1, double punti2, double spareggio1 = 0, double spareggio2 = 0);
 
     // A timed turn inside a click handler: counts down secondi, showing the
-    // whole seconds left on orologio and keeping them in residuo, until the
-    // stop condition holds or the time runs out. If the window is closed
-    // meanwhile it ends at once, and its caller must touch nothing more.
-    FineTurno CronometraTurno(int secondi, const std::function<bool()>& ferma, Label& orologio, double& residuo);
+    // whole seconds left on orologio, until the stop condition holds or the
+    // time runs out. If the window is closed meanwhile it ends at once, and
+    // its caller must touch nothing more.
+    FineTurno CronometraTurno(int secondi, const std::function<bool()>& ferma, Label& orologio);
     void suonaSirena();
     // Close, the file of the sound folder, Open, then the switch.
     void suona(const QString& file, const QString& comando);
 
 private:
+    bool avviata_ = false;
     bool decisa_ = false;
+    bool inTurno_ = false;
+    double scadenza_ = 0;
+    double fineTurno_ = 0;
 };
 
 // A contestant's typed character matches a configured key in either case.
