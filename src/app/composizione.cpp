@@ -1,6 +1,7 @@
 #include "app/composizione.h"
 
 #include "board/frmRuota.h"
+#include "challenges/action/frmProva1.h"
 #include "challenges/action/frmProva3.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
@@ -74,6 +75,7 @@ CatalogoProve catalogo()
     segnaposti<TipoSegnaposto::Prova>(c.prove, std::make_index_sequence<20>{});
     segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
     c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
+    c.prove[1] = apri<frmProva1>();
     c.prove[3] = apri<frmProva3>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
