@@ -14,6 +14,16 @@
 
 namespace assetgen::kit {
 
+QPainterPath leafPath(QPointF base, QPointF tip, qreal width)
+{
+    const QPointF along = tip - base;
+    const QPointF across = QPointF(-along.y(), along.x()) * (width / std::hypot(along.x(), along.y()));
+    QPainterPath leaf(base);
+    leaf.quadTo(base + along * 0.5 + across, tip);
+    leaf.quadTo(base + along * 0.5 - across, base);
+    return leaf;
+}
+
 namespace {
 
 constexpr qreal kGridWidth = 96, kGridHeight = 64;
@@ -48,17 +58,6 @@ void shine(QPainter& p, QPointF centre, qreal rx, qreal ry, int opacity = 170)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, opacity));
     p.drawEllipse(centre, rx, ry);
-}
-
-// A leaf from base to tip, bulging to both sides.
-QPainterPath leafPath(QPointF base, QPointF tip, qreal width)
-{
-    const QPointF along = tip - base;
-    const QPointF across = QPointF(-along.y(), along.x()) * (width / std::hypot(along.x(), along.y()));
-    QPainterPath leaf(base);
-    leaf.quadTo(base + along * 0.5 + across, tip);
-    leaf.quadTo(base + along * 0.5 - across, base);
-    return leaf;
 }
 
 void drawLeaf(QPainter& p, QPointF base, QPointF tip, qreal width, const QColor& colour)

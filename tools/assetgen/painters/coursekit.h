@@ -38,6 +38,9 @@ void drawCourseGround(QPainter& p, const QRectF& rect);
 // A chef's hat, upright, filling box: white, or gold with a star.
 void drawChefHat(QPainter& p, const QRectF& box, bool golden);
 
+// A leaf from base to tip, bulging width to both sides of its midrib.
+QPainterPath leafPath(QPointF base, QPointF tip, qreal width);
+
 // A five-pointed star centred at centre.
 QPainterPath starOutline(QPointF centre, qreal outer, qreal inner, int points = 5);
 
