@@ -3,6 +3,7 @@
 #include "board/frmRuota.h"
 #include "challenges/action/frmProva1.h"
 #include "challenges/action/frmProva3.h"
+#include "challenges/action/frmProva8.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "challenges/short/frmProvina1.h"
@@ -77,6 +78,7 @@ CatalogoProve catalogo()
     c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
     c.prove[1] = apri<frmProva1>();
     c.prove[3] = apri<frmProva3>();
+    c.prove[8] = apri<frmProva8>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
     return c;
