@@ -44,18 +44,23 @@ public:
     QPixmap pixmap;
     bool stretch = true;    // otherwise drawn at its own size, scaled with the window
     double scale = 1.0;
+    bool border = false;    // a fixed single line, drawn over the picture
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (pixmap.isNull())
-            return;
         QPainter p(this);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (stretch)
-            p.drawPixmap(rect(), pixmap);
-        else
-            p.drawPixmap(QRectF(0, 0, pixmap.width() * scale, pixmap.height() * scale), pixmap, pixmap.rect());
+        if (!pixmap.isNull()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            if (stretch)
+                p.drawPixmap(rect(), pixmap);
+            else
+                p.drawPixmap(QRectF(0, 0, pixmap.width() * scale, pixmap.height() * scale), pixmap, pixmap.rect());
+        }
+        if (border) {
+            p.setPen(Qt::black);
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 };
 }  // namespace
@@ -373,7 +378,10 @@ void Image::setStretch(bool on)
 
 void Image::setBorderStyle(int style)
 {
-    widget()->setStyleSheet(style ? QStringLiteral("border: 1px solid black;") : QString());
+    // The view paints itself, so a style sheet's border would never show.
+    auto* view = static_cast<PictureView*>(widget());
+    view->border = style != 0;
+    view->update();
 }
 
 void Image::applyScale(double k)
