@@ -1,6 +1,7 @@
 #include "app/composizione.h"
 
 #include "board/frmRuota.h"
+#include "challenges/action/frmProva10.h"
 #include "challenges/action/frmProva3.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
@@ -75,6 +76,7 @@ CatalogoProve catalogo()
     segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
     c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
     c.prove[3] = apri<frmProva3>();
+    c.prove[10] = apri<frmProva10>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
     return c;
