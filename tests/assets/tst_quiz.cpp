@@ -30,7 +30,7 @@ QStringList tabellaValida(int k)
     return righe;
 }
 
-QList<Tabella> leggiTutte(const QTemporaryDir& dir, int quante, QList<Errore>& errori)
+QList<Tabella> leggiTutte(const QTemporaryDir& dir, int quante, QList<ErroreTabella>& errori)
 {
     QList<Tabella> out;
     for (int k = 1; k <= quante; ++k)
@@ -159,10 +159,10 @@ private slots:
             }
             scrivi(dir, k, righe.join(u'\n').toUtf8() + '\n');
         }
-        QList<Errore> errori;
+        QList<ErroreTabella> errori;
         compilaArchivi(leggiTutte(dir, 12, errori), errori);
         QStringList testi;
-        for (const Errore& e : errori)
+        for (const ErroreTabella& e : errori)
             testi << e.testo();
         QVERIFY2(!testi.filter(errore).isEmpty(), qPrintable(testi.join(u'\n')));
     }
@@ -179,7 +179,7 @@ private slots:
                 righe << QStringLiteral("D\tChe cosa getta una nave per fermarsi?\tVela\t*àncora\tRemo");
             scrivi(dir, k, righe.join(u'\n').toUtf8());
         }
-        QList<Errore> errori;
+        QList<ErroreTabella> errori;
         const Archivi a = compilaArchivi(leggiTutte(dir, 12, errori), errori);
         QVERIFY2(errori.isEmpty(), qPrintable(errori.value(0).testo()));
         QString errore;

@@ -1,5 +1,7 @@
 #include "archivi.h"
 
+#include "regole.h"
+
 #include "platform/recordfile.h"
 #include "platform/text.h"
 
@@ -8,15 +10,6 @@
 namespace zolmera::contenuti {
 
 namespace {
-// The first character the game's files cannot hold, or an empty text.
-QString fuoriCodifica(const QString& s)
-{
-    for (QChar c : s)
-        if (!isCp1252(c))
-            return QString(c);
-    return {};
-}
-
 QString forma(const QString& s) { return vbTrim(vbUCase(s)); }
 
 // Characters the code page holds but no keyboard gives at a keystroke: an
@@ -31,27 +24,23 @@ QString nonDigitabile(const QString& s)
 }
 }  // namespace
 
-Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<Errore>& errori)
+Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori)
 {
     Archivi a;
     QSet<QString> nomi;
     QSet<qint16> codici;
     QSet<QString> domandeViste;
     for (const Tabella& t : tabelle) {
-        auto errore = [&](int linea, const QString& regola) { errori << Errore{t.file, linea, regola}; };
+        auto errore = [&](int linea, const QString& regola) { errori << ErroreTabella{t.file, linea, regola}; };
         // Every text of a row: none empty, none padded, all in the code page.
-        auto testi = [&](const Riga& r, qsizetype da, qsizetype a_) {
+        auto testi = [&](const RigaTabella& r, qsizetype da, qsizetype a_) {
             bool ok = true;
             for (qsizetype i = da; i < a_ && i < r.campi.size(); ++i) {
+                // An option that is only the mark of the right one is empty too.
                 const QString& c = r.campi[i];
-                if (c.isEmpty() || c == QLatin1String("*")) {
-                    errore(r.linea, QStringLiteral("field %1 is empty").arg(i + 1));
-                    ok = false;
-                } else if (c != c.trimmed()) {
-                    errore(r.linea, QStringLiteral("field %1 has blanks around it").arg(i + 1));
-                    ok = false;
-                } else if (const QString x = fuoriCodifica(c); !x.isEmpty()) {
-                    errore(r.linea, QStringLiteral("field %1 has \"%2\", not in Windows-1252").arg(i + 1).arg(x));
+                const QString difetto = difettoTesto(c == QLatin1String("*") ? QString() : c);
+                if (!difetto.isEmpty()) {
+                    errore(r.linea, QStringLiteral("field %1 %2").arg(i + 1).arg(difetto));
                     ok = false;
                 }
             }
@@ -62,7 +51,7 @@ Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<Errore>& errori)
             errore(0, QStringLiteral("no topic row"));
             continue;
         }
-        const Riga& testa = t.righe.first();
+        const RigaTabella& testa = t.righe.first();
         if (testa.campi.value(0) != QLatin1String("A") || testa.campi.size() != 3) {
             errore(testa.linea, QStringLiteral("the first row must be: A, code, name"));
             continue;
@@ -85,7 +74,7 @@ Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<Errore>& errori)
 
         int m = 0;
         for (qsizetype i = 1; i < t.righe.size(); ++i) {
-            const Riga& r = t.righe[i];
+            const RigaTabella& r = t.righe[i];
             if (r.campi.value(0) != QLatin1String("D") || r.campi.size() < 5 || r.campi.size() > 6) {
                 errore(r.linea, QStringLiteral("a question row must be: D, question, three options and a note"));
                 continue;
@@ -133,7 +122,7 @@ Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<Errore>& errori)
             errore(0, QStringLiteral("%1 questions, fewer than %2").arg(m).arg(kMinDomande));
     }
     if (a.argomenti.size() < kMinArgomenti || a.argomenti.size() > kMaxArgomenti)
-        errori << Errore{QStringLiteral("content/archivi"), 0,
+        errori << ErroreTabella{QStringLiteral("content/archivi"), 0,
                          QStringLiteral("%1 topics, not %2 to %3").arg(a.argomenti.size()).arg(kMinArgomenti).arg(kMaxArgomenti)};
     return a;
 }

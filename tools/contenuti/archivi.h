@@ -6,7 +6,7 @@
 // marked with a leading "*", and a note for the reviewer that is not shipped:
 //     D <tab> question <tab> option <tab> option <tab> option [<tab> note]
 #include "records/domande.h"
-#include "tabella.h"
+#include "records/tabella.h"
 
 namespace zolmera::contenuti {
 
@@ -25,7 +25,7 @@ inline constexpr int kMaxRisposte = 116;   // bytes of the four texts together
 inline constexpr int kMaxOpzione = 50;     // the board's option boxes
 
 // Topics in the order of the tables given, questions numbered 1..M in each.
-Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<Errore>& errori);
+Archivi compilaArchivi(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori);
 
 // Writes archivio1.dat to archivio3.dat into the folder, each whole or not
 // at all; false with the reason.

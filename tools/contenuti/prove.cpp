@@ -1,0 +1,77 @@
+#include "prove.h"
+
+#include "regole.h"
+
+#include "challenges/action/frmProva10.h"
+#include "platform/text.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace zolmera::contenuti {
+
+void controllaGruppi(const Tabella& t, const RegoleGruppi& regole, QList<ErroreTabella>& errori)
+{
+    auto errore = [&](int linea, const QString& regola) { errori << ErroreTabella{t.file, linea, regola}; };
+    QHash<QString, int> perGruppo;
+    QHash<QString, int> visti;   // a name in upper case -> its line
+    for (const RigaTabella& r : t.righe) {
+        if (r.campi.size() != 2) {
+            errore(r.linea, QStringLiteral("a row must be: category, name"));
+            continue;
+        }
+        const QString& gruppo = r.campi[0];
+        const QString& nome = r.campi[1];
+        if (!regole.gruppi.contains(gruppo)) {
+            errore(r.linea, QStringLiteral("no category is called \"%1\"").arg(gruppo));
+            continue;
+        }
+        ++perGruppo[gruppo];
+        if (const QString difetto = difettoTesto(nome); !difetto.isEmpty()) {
+            errore(r.linea, QStringLiteral("the name %1").arg(difetto));
+            continue;
+        }
+        if (nome.size() > regole.maxNome)
+            errore(r.linea, QStringLiteral("the name is longer than %1 characters").arg(regole.maxNome));
+        // Two cards that differ only in case would read as the same name.
+        const QString chiave = vbUCase(nome);
+        if (const auto prima = visti.constFind(chiave); prima != visti.cend())
+            errore(r.linea, QStringLiteral("\"%1\" is already on line %2").arg(nome).arg(*prima));
+        else
+            visti.insert(chiave, r.linea);
+    }
+    for (const QString& gruppo : regole.gruppi)
+        if (const int n = perGruppo.value(gruppo); n != regole.nomiPerGruppo)
+            errore(0, QStringLiteral("category \"%1\" has %2 names, not %3").arg(gruppo).arg(n).arg(regole.nomiPerGruppo));
+}
+
+const QList<RegoleProva>& regoleProve()
+{
+    static const QList<RegoleProva> regole = [] {
+        QList<RegoleProva> r;
+        RegoleGruppi personaggi;
+        for (const frmProva10::Categoria& c : frmProva10::kCategorie)
+            personaggi.gruppi << c.marcatore;
+        personaggi.nomiPerGruppo = frmProva10::kNomiPerCategoria;
+        personaggi.maxNome = frmProva10::kMaxNome;
+        r << RegoleProva{QStringLiteral("personaggi.tsv"),
+                         [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
+        return r;
+    }();
+    return regole;
+}
+
+void controllaProve(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori)
+{
+    for (const Tabella& t : tabelle) {
+        const auto& regole = regoleProve();
+        const auto it = std::find_if(regole.cbegin(), regole.cend(), [&](const RegoleProva& r) { return r.file == t.file; });
+        if (it == regole.cend())
+            errori << ErroreTabella{t.file, 0, QStringLiteral("no rules are set for this table (tools/contenuti/prove.cpp)")};
+        else
+            it->controlla(t, errori);
+    }
+}
+
+}  // namespace zolmera::contenuti
