@@ -1,0 +1,193 @@
+// The action duels under the real clock, over a shown board: the penalty
+// ball's ticks must come on time (goal: 99th percentile of lateness under
+// 5 ms), two held keys in the maze must cost little and show each step
+// within a frame (16 ms), and a minefield turn nobody plays must sleep
+// (goal: under 2% of one core).
+#include "mondo.h"
+
+#include "board/operazioni.h"
+#include "challenges/action/frmProva1.h"
+#include "challenges/action/frmProva13.h"
+#include "challenges/action/frmProva8.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using namespace zolmera;
+using zolmera::bench::processCpuSeconds;
+
+double percentile(std::vector<double> v, double p)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const auto i = std::size_t(std::clamp(p * double(v.size() - 1), 0.0, double(v.size() - 1)));
+    return v[i];
+}
+
+template <class T>
+T& apriProva(bench::TabelloneReale& mondo)
+{
+    T* p = nullptr;
+    mondo.loop.dispatch([&] {
+        BloccaTabellone(mondo.ctx);
+        p = &mondo.ctx.screens.get<T>();
+        p->show();
+    });
+    return *p;
+}
+
+template <class T>
+void chiudi(bench::TabelloneReale& mondo, T& p)
+{
+    mondo.loop.dispatch([&] { p.unload(); });
+}
+
+// A key as the window system delivers it to the window.
+void tasto(Form& f, QChar c, bool ripetuto = false)
+{
+    QWidget* w = f.window()->focusWidget() ? f.window()->focusWidget() : f.window();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key(c.toUpper().unicode()), Qt::NoModifier, QString(c), ripetuto);
+    QCoreApplication::sendEvent(w, &press);
+    if (!ripetuto) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key(c.toUpper().unicode()), Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(w, &release);
+    }
+}
+
+// Ten centre kicks a game, two games: the ball flies on 50 ms ticks.
+void BM_RigoriVentiTiri(benchmark::State& state)
+{
+    bench::TabelloneReale mondo;
+    std::vector<double> ritardi;
+    double cpu = 0, durata = 0;
+    for (auto _ : state) {
+        frmProva13& p = apriProva<frmProva13>(mondo);
+        std::vector<double> istanti;
+        const auto volo = p.tmrSecondi.Tick;
+        p.tmrSecondi.Tick = [&] {
+            istanti.push_back(mondo.loop.now());
+            volo();
+        };
+        // The whistle's pause is not what is measured.
+        p.tmrPausa.setInterval(200);
+        const double c0 = processCpuSeconds();
+        const double t0 = mondo.loop.now();
+        mondo.loop.dispatch([&] { p.cmdEsegui_Click(); });
+        while (!p.decisa()) {
+            mondo.loop.waitUntil(mondo.loop.now() + 30.0, [&] {
+                return p.decisa() || (!p.tmrPausa.running() && !p.tmrSecondi.running());
+            });
+            if (!p.decisa()) {
+                istanti.clear();
+                tasto(p, QLatin1Char('3'));
+                mondo.loop.waitUntil(mondo.loop.now() + 5.0, [&] { return !p.tmrSecondi.running(); });
+                for (std::size_t i = 1; i < istanti.size(); ++i)
+                    ritardi.push_back(std::max(0.0, (istanti[i] - istanti[i - 1] - 0.050) * 1000.0));
+            }
+        }
+        durata += mondo.loop.now() - t0;
+        cpu += processCpuSeconds() - c0;
+        chiudi(mondo, p);
+    }
+    state.counters["ticks"] = double(ritardi.size());
+    state.counters["late_median_ms"] = percentile(ritardi, 0.5);
+    state.counters["late_p99_ms"] = percentile(ritardi, 0.99);
+    state.counters["late_max_ms"] = percentile(ritardi, 1.0);
+    state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / durata;
+}
+BENCHMARK(BM_RigoriVentiTiri)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Both contestants hold a key, repeated 30 times a second each, for five
+// seconds: the dog runs up and down before the first wall, the rabbit too.
+void BM_LabirintoTastiTenuti(benchmark::State& state)
+{
+    bench::TabelloneReale mondo;
+    std::vector<double> attese;
+    double cpu = 0, durata = 0;
+    for (auto _ : state) {
+        frmProva8& p = apriProva<frmProva8>(mondo);
+        mondo.loop.dispatch([&] { p.cmdEsegui_Click(); });
+        mondo.loop.waitUntil(mondo.loop.now() + 10.0, [&] { return !p.tmrSecondi.running(); });
+        // Time from a key that moved a figure to that figure's next paint.
+        QElapsedTimer orologio;
+        orologio.start();
+        double premuto = -1;
+        struct Spia : QObject {
+            std::function<void()> dipinto;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint && dipinto)
+                    dipinto();
+                return false;
+            }
+        } spia;
+        spia.dipinto = [&] {
+            if (premuto >= 0) {
+                attese.push_back(double(orologio.nsecsElapsed()) / 1e6 - premuto);
+                premuto = -1;
+            }
+        };
+        p.cane.widget()->installEventFilter(&spia);
+        p.coniglio.widget()->installEventFilter(&spia);
+        const QString su[2] = {mondo.ctx.M.strSu1, mondo.ctx.M.strSu2};
+        const QString giu[2] = {mondo.ctx.M.strGiu1, mondo.ctx.M.strGiu2};
+        int verso[2] = {0, 1};
+        const double c0 = processCpuSeconds();
+        const double t0 = mondo.loop.now();
+        for (int i = 0; mondo.loop.now() - t0 < 5.0 && !p.decisa(); ++i) {
+            const int k = i % 2;
+            Image& figura = k == 0 ? p.cane : p.coniglio;
+            if (figura.top() <= 240)
+                verso[k] = 1;
+            else if (figura.top() >= 3840)
+                verso[k] = 0;
+            const int prima = figura.top();
+            premuto = double(orologio.nsecsElapsed()) / 1e6;
+            tasto(p, (verso[k] ? giu[k] : su[k]).at(0).toLower(), true);
+            if (figura.top() == prima)
+                premuto = -1;
+            mondo.loop.waitUntil(mondo.loop.now() + 1.0 / 60.0, [] { return false; });
+        }
+        durata += mondo.loop.now() - t0;
+        cpu += processCpuSeconds() - c0;
+        p.cane.widget()->removeEventFilter(&spia);
+        p.coniglio.widget()->removeEventFilter(&spia);
+        chiudi(mondo, p);
+    }
+    state.counters["moves_painted"] = double(attese.size());
+    state.counters["key_to_paint_median_ms"] = percentile(attese, 0.5);
+    state.counters["key_to_paint_p99_ms"] = percentile(attese, 0.99);
+    state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / durata;
+}
+BENCHMARK(BM_LabirintoTastiTenuti)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The start press, then thirty seconds nobody clicks.
+void BM_CampoMinatoTurnoVuoto(benchmark::State& state)
+{
+    bench::TabelloneReale mondo;
+    double cpu = 0, durata = 0;
+    for (auto _ : state) {
+        frmProva1& p = apriProva<frmProva1>(mondo);
+        const double c0 = processCpuSeconds();
+        const double t0 = mondo.loop.now();
+        // The turn runs inside the start press, as the player's click would.
+        mondo.loop.dispatch([&] { p.cmdEsegui_Click(); });
+        durata += mondo.loop.now() - t0;
+        cpu += processCpuSeconds() - c0;
+        chiudi(mondo, p);
+    }
+    state.counters["turn_seconds"] = durata / double(state.iterations());
+    state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / durata;
+}
+BENCHMARK(BM_CampoMinatoTurnoVuoto)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
