@@ -22,16 +22,8 @@
 namespace {
 
 using namespace zolmera;
+using zolmera::bench::percentile;
 using zolmera::bench::processCpuSeconds;
-
-double percentile(std::vector<double> v, double p)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const auto i = std::size_t(std::clamp(p * double(v.size() - 1), 0.0, double(v.size() - 1)));
-    return v[i];
-}
 
 template <class T>
 T& apriProva(bench::TabelloneReale& mondo)

@@ -75,12 +75,17 @@ void ProvaCorsa::caricaCorsa()
         tasti[i]->setCaption(didascalie[i]);
     lblGiocatore[0].setCaption(M.strNomeConcorrente[1]);
     lblGiocatore[1].setCaption(M.strNomeConcorrente[2]);
-    const QPixmap dog = ctx.sys.pictures.load(immagine(QStringLiteral("cane.gif")));
-    const QPixmap rabbit = ctx.sys.pictures.load(immagine(QStringLiteral("coniglio.gif")));
+    caricaAnimali(*this, cane, Image1, coniglio, Image2);
+}
+
+void caricaAnimali(const Screen& prova, Image& cane, Image& iconaCane, Image& coniglio, Image& iconaConiglio)
+{
+    const QPixmap dog = prova.ctx.sys.pictures.load(prova.immagine(QStringLiteral("cane.gif")));
+    const QPixmap rabbit = prova.ctx.sys.pictures.load(prova.immagine(QStringLiteral("coniglio.gif")));
     cane.setPicture(dog);
-    Image1.setPicture(dog);
+    iconaCane.setPicture(dog);
     coniglio.setPicture(rabbit);
-    Image2.setPicture(rabbit);
+    iconaConiglio.setPicture(rabbit);
 }
 
 void ProvaCorsa::impostaLimiti(int minLeft, int maxLeft, int minTop, int maxTop)

@@ -67,4 +67,8 @@ private:
     int minLeft_ = 0, maxLeft_ = 0, minTop_ = 0, maxTop_ = 0;
 };
 
+// The dog and the rabbit on their figures and on the small icons beside the
+// names: every duel of the two shows the same pair.
+void caricaAnimali(const Screen& prova, Image& cane, Image& iconaCane, Image& coniglio, Image& iconaConiglio);
+
 }  // namespace zolmera

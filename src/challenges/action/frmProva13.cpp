@@ -1,5 +1,7 @@
 #include "challenges/action/frmProva13.h"
 
+#include "challenges/action/corsa.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -126,12 +128,7 @@ void frmProva13::caricaGioco()
     Label7.setCaption(QStringLiteral("L"));
     lblGiocatore[0].setCaption(M.strNomeConcorrente[1]);
     lblGiocatore[1].setCaption(M.strNomeConcorrente[2]);
-    const QPixmap dog = ctx.sys.pictures.load(immagine(QStringLiteral("cane.gif")));
-    const QPixmap rabbit = ctx.sys.pictures.load(immagine(QStringLiteral("coniglio.gif")));
-    cane.setPicture(dog);
-    Image3.setPicture(dog);
-    coniglio.setPicture(rabbit);
-    Image1.setPicture(rabbit);
+    caricaAnimali(*this, cane, Image3, coniglio, Image1);
     Image4.setPicture(ctx.sys.pictures.load(immagine(QStringLiteral("porta.gif"))));
     pallone.setPicture(ctx.sys.pictures.load(immagine(QStringLiteral("pallone.gif"))));
 
