@@ -5,6 +5,7 @@
 #include "challenges/action/frmProva10.h"
 #include "challenges/action/frmProva11.h"
 #include "challenges/action/frmProva13.h"
+#include "challenges/action/frmProva16.h"
 #include "challenges/action/frmProva3.h"
 #include "challenges/action/frmProva8.h"
 #include "challenges/base/schede.h"
@@ -85,6 +86,7 @@ CatalogoProve catalogo()
     c.prove[10] = apri<frmProva10>();
     c.prove[11] = apri<frmProva11>();
     c.prove[13] = apri<frmProva13>();
+    c.prove[16] = apri<frmProva16>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
     return c;
