@@ -161,4 +161,12 @@ bool ProvaCorsa::muroFerma(const Image& figura, Direzione d, const Image& muro)
     return false;
 }
 
+bool ProvaCorsa::muroFerma(const Image& figura, Direzione d, const ControlArray<Image>& muro)
+{
+    for (int i = muro.lBound(); i <= muro.uBound(); ++i)
+        if (muroFerma(figura, d, muro[i]))
+            return true;
+    return false;
+}
+
 }  // namespace zolmera

@@ -51,6 +51,8 @@ public:
     // is visible and stands right next to it that way: a figure passes a
     // wall only level with its opening.
     static bool muroFerma(const Image& figura, Direzione d, const Image& muro);
+    // The same against every tile of a wall or piece of a hedge.
+    static bool muroFerma(const Image& figura, Direzione d, const ControlArray<Image>& muro);
 
 protected:
     // Key caps, names and the two figures' pictures; from caricaGioco.

@@ -164,10 +164,7 @@ void frmProva16::tmrSiepe_Timer()
 
 bool frmProva16::passoBloccato(const Image& figura, Direzione d) const
 {
-    for (int i = 0; i < kPezziSiepe; ++i)
-        if (muroFerma(figura, d, imgSiepe[i]))
-            return true;
-    return false;
+    return muroFerma(figura, d, imgSiepe);
 }
 
 void frmProva16::tastoGioco(int& keyAscii)

@@ -109,10 +109,7 @@ void frmProva8::tmrSecondi_Timer()
 
 bool frmProva8::passoBloccato(const Image& figura, Direzione d) const
 {
-    for (int i = 0; i < kMuretti; ++i)
-        if (muroFerma(figura, d, Muretto[i]))
-            return true;
-    return false;
+    return muroFerma(figura, d, Muretto);
 }
 
 void frmProva8::tastoGioco(int& keyAscii)
