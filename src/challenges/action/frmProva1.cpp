@@ -12,13 +12,6 @@ constexpr int kRighe = 10, kTurno = 30;
 // From row 7 on a mine costs more than a blast: the contestant says so.
 constexpr int kUltimaRigaEsplosione = 6;
 
-void scritta(Label& l, double punti, bool grassetto)
-{
-    l.setBackStyle(0);
-    l.setFontName(QStringLiteral("Comic Sans MS"));
-    l.setFontSize(punti);
-    l.setFontBold(grassetto);
-}
 }  // namespace
 
 frmProva1::frmProva1(AppContext& context)

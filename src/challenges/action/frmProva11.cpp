@@ -14,13 +14,6 @@ constexpr int kPunti = kTiro1 + 5 * kColonnaTiro, kLarghezzaPunti = 780;
 constexpr quint32 kCielo = 0xFFC0C0, kVerdeChiaro = 0x80FF80;
 constexpr quint32 kColoreNome[2] = {0x0040C0, 0xA05000};
 
-void scritta(Label& l, double punti, bool grassetto)
-{
-    l.setBackStyle(0);
-    l.setFontName(QStringLiteral("Comic Sans MS"));
-    l.setFontSize(punti);
-    l.setFontBold(grassetto);
-}
 }  // namespace
 
 frmProva11::frmProva11(AppContext& context)

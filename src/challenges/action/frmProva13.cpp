@@ -32,14 +32,6 @@ constexpr quint32 kErba = 0xC000, kBianco = 0xFFFFFF;
 constexpr quint32 kColoreNome[2] = {0x0040C0, 0xA05000};
 constexpr quint32 kColoreTasti[2] = {0xC0FFC0, 0xC0E0FF};
 
-void stile(Label& l, int punti, bool grassetto)
-{
-    l.setBackStyle(0);
-    l.setFontName(QStringLiteral("Comic Sans MS"));
-    l.setFontSize(punti);
-    l.setFontBold(grassetto);
-}
-
 void tasto(Label& l, quint32 colore)
 {
     l.setAlignment(Label::Center);
@@ -70,7 +62,7 @@ frmProva13::frmProva13(AppContext& context)
 
     // The kicker's legend in the bottom left corner, clear of every flight.
     Label5.move(240, 2640, 1920, 300);
-    stile(Label5, 10, true);
+    scritta(Label5, 10, true);
     Label5.setForeColor(kBianco);
     Label* tasti[5] = {&Label26, &Label25, &Label24, &Label23, &Label22};
     Label* leggende[5] = {&Label21, &Label20, &Label19, &Label18, &Label17};
@@ -79,7 +71,7 @@ frmProva13::frmProva13(AppContext& context)
         tasti[i]->move(240, y, 300, 250);
         tasto(*tasti[i], kBianco);
         leggende[i]->move(660, y, 1920, 250);
-        stile(*leggende[i], 9, false);
+        scritta(*leggende[i], 9, false);
         leggende[i]->setForeColor(kBianco);
     }
 
@@ -92,17 +84,17 @@ frmProva13::frmProva13(AppContext& context)
 
         Label& nome = lblGiocatore.add(*this, QStringLiteral("lblGiocatore"));
         nome.move(kNome, y, 3120, 420);
-        stile(nome, 14, true);
+        scritta(nome, 14, true);
         nome.setForeColor(kColoreNome[k]);
 
         Label& reti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));
         reti.move(kReti, y, 540, 420);
         reti.setAlignment(Label::RightJustify);
-        stile(reti, 14, true);
+        scritta(reti, 14, true);
 
         Label& presi = Label1.add(*this, QStringLiteral("Label1"), QStringLiteral("/ 0"));
         presi.move(kTiriPresi, y, 840, 420);
-        stile(presi, 14, false);
+        scritta(presi, 14, false);
 
         for (int i = 0; i < 2; ++i) {
             portiere[k][i]->move(kTasti + i * 600, y, kTasto, 360);
@@ -113,7 +105,7 @@ frmProva13::frmProva13(AppContext& context)
     Label4.move(kTasti - 240, kTesta, 1500, 300);
     for (Label* testa : {&Label12, &Label4}) {
         testa->setAlignment(Label::Center);
-        stile(*testa, 10, false);
+        scritta(*testa, 10, false);
     }
 
     tmrPausa.Tick = [this] { tmrPausa_Timer(); };

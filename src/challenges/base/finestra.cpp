@@ -32,6 +32,14 @@ FinestraProva::FinestraProva(AppContext& context, const QString& name, const QSt
     Guida.Click = [this] { Guida_Click(); };
 }
 
+void FinestraProva::scritta(Label& l, double punti, bool grassetto)
+{
+    l.setBackStyle(0);
+    l.setFontName(QStringLiteral("Comic Sans MS"));
+    l.setFontSize(punti);
+    l.setFontBold(grassetto);
+}
+
 void FinestraProva::Esci_Click()
 {
     M.intEsci = true;

@@ -39,6 +39,9 @@ protected:
     // under the question's feet. A step that closes the window and then
     // writes to the board checks that the window did close (see consegna).
     void quandoLibera(const std::function<void()>& passo);
+    // The challenges' lettering: the show's rounded hand, on the window's
+    // own background.
+    static void scritta(Label& l, double punti, bool grassetto);
     // The base look every challenge window starts from.
     static constexpr quint32 kSfondo = 0xD8F4FF, kGiallo = 0xFFFF;
 
