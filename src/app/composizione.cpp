@@ -6,6 +6,7 @@
 #include "challenges/action/frmProva13.h"
 #include "challenges/action/frmProva3.h"
 #include "challenges/action/frmProva8.h"
+#include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "challenges/short/frmProvina1.h"
@@ -81,6 +82,7 @@ CatalogoProve catalogo()
     c.prove[1] = apri<frmProva1>();
     c.prove[3] = apri<frmProva3>();
     c.prove[8] = apri<frmProva8>();
+    c.prove[9] = apri<frmProva9>();
     c.prove[10] = apri<frmProva10>();
     c.prove[13] = apri<frmProva13>();
     c.provine[1] = apri<frmProvina1>();
