@@ -8,6 +8,7 @@
 #include "challenges/action/frmProva16.h"
 #include "challenges/action/frmProva3.h"
 #include "challenges/action/frmProva8.h"
+#include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "challenges/short/frmProvina1.h"
@@ -83,6 +84,7 @@ CatalogoProve catalogo()
     c.prove[1] = apri<frmProva1>();
     c.prove[3] = apri<frmProva3>();
     c.prove[8] = apri<frmProva8>();
+    c.prove[9] = apri<frmProva9>();
     c.prove[10] = apri<frmProva10>();
     c.prove[11] = apri<frmProva11>();
     c.prove[13] = apri<frmProva13>();
