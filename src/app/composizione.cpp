@@ -3,6 +3,7 @@
 #include "board/frmRuota.h"
 #include "challenges/action/frmProva1.h"
 #include "challenges/action/frmProva10.h"
+#include "challenges/action/frmProva12.h"
 #include "challenges/action/frmProva13.h"
 #include "challenges/action/frmProva3.h"
 #include "challenges/action/frmProva8.h"
@@ -82,6 +83,7 @@ CatalogoProve catalogo()
     c.prove[3] = apri<frmProva3>();
     c.prove[8] = apri<frmProva8>();
     c.prove[10] = apri<frmProva10>();
+    c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
