@@ -4,6 +4,7 @@
 #include "challenges/action/frmProva1.h"
 #include "challenges/action/frmProva10.h"
 #include "challenges/action/frmProva11.h"
+#include "challenges/action/frmProva12.h"
 #include "challenges/action/frmProva13.h"
 #include "challenges/action/frmProva16.h"
 #include "challenges/action/frmProva3.h"
@@ -87,6 +88,7 @@ CatalogoProve catalogo()
     c.prove[9] = apri<frmProva9>();
     c.prove[10] = apri<frmProva10>();
     c.prove[11] = apri<frmProva11>();
+    c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
     c.prove[16] = apri<frmProva16>();
     c.provine[1] = apri<frmProvina1>();
