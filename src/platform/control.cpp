@@ -149,6 +149,23 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
     };
 
     switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        // This filter sees the mouse before Qt turns it away from a disabled
+        // widget (itself, or inside a disabled frame or window): a disabled
+        // control hears nothing of it.
+        if (!source->isEnabled()) {
+            pressedInside_ = false;
+            return false;
+        }
+        break;
+    default:
+        break;
+    }
+
+    switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
         pressedInside_ = e->button() == Qt::LeftButton;

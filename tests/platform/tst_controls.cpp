@@ -34,6 +34,14 @@ public:
         lstNomi.Click = [this] { log << "lst " + lstNomi.text(); };
         hsbVolume.Change = [this] { log << QStringLiteral("hsb %1").arg(hsbVolume.value()); };
         mnuEsci.Click = [this] { log << "esci"; };
+        lblCella.move(1500, 200, 600, 600);
+        imgBersaglio.move(2200, 200, 600, 600);
+        for (Control* bersaglio : std::initializer_list<Control*>{&lblCella, &imgBersaglio}) {
+            const QString nome = bersaglio->name();
+            bersaglio->Click = [this, nome] { log << nome + " click"; };
+            bersaglio->MouseDown = [this, nome](int, int, double, double) { log << nome + " down"; };
+            bersaglio->MouseUp = [this, nome](int, int, double, double) { log << nome + " up"; };
+        }
         for (int i = 0; i < 3; ++i) {
             auto& b = cmdOpzione.add(*this, QStringLiteral("cmdOpzione"), QStringLiteral("%1").arg(i));
             b.move(4000, 3000 + i * 400, 1000, 350);
@@ -48,6 +56,8 @@ public:
     ScrollBar hsbVolume;
     Menu mnuFile, mnuEsci;
     ControlArray<CommandButton> cmdOpzione;
+    Label lblCella{Frame1, QStringLiteral("lblCella")};
+    Image imgBersaglio{Frame1, QStringLiteral("imgBersaglio")};
     QStringList log;
 };
 
@@ -135,6 +145,36 @@ private slots:
         QVERIFY(p.optB.value());
         QVERIFY2(p.optFuori.value(), "another container's option is not touched");
         QCOMPARE(p.log, (QStringList{"optA", "optB"}));
+    }
+
+    void aDisabledControlHearsNoMouse_data()
+    {
+        QTest::addColumn<bool>("cella");
+        QTest::addColumn<bool>("cornice");
+        QTest::addColumn<bool>("finestra");
+        QTest::addColumn<bool>("sente");
+        QTest::newRow("all enabled") << true << true << true << true;
+        QTest::newRow("the control disabled") << false << true << true << false;
+        QTest::newRow("its frame disabled") << true << false << true << false;
+        QTest::newRow("its window disabled") << true << true << false << false;
+    }
+    void aDisabledControlHearsNoMouse()
+    {
+        QFETCH(bool, cella);
+        QFETCH(bool, cornice);
+        QFETCH(bool, finestra);
+        QFETCH(bool, sente);
+        TestWorld w;
+        Panel& p = shown(w);
+        p.lblCella.setEnabled(cella);
+        p.imgBersaglio.setEnabled(cella);
+        p.Frame1.setEnabled(cornice);
+        p.setEnabled(finestra);
+        w.click(p.lblCella);
+        w.click(p.imgBersaglio);
+        const QStringList tutto{"lblCella down", "lblCella up", "lblCella click", "imgBersaglio down", "imgBersaglio up",
+                                "imgBersaglio click"};
+        QCOMPARE(p.log, sente ? tutto : QStringList());
     }
 
     void controlArraysAndMenus()
