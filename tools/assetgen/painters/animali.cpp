@@ -10,6 +10,7 @@
 
 #include "painters/boardkit.h"
 #include "painters/painter.h"
+#include "painters/spritekit.h"
 #include "painters/studiokit.h"
 
 #include <QLinearGradient>
@@ -22,59 +23,17 @@ namespace assetgen {
 namespace {
 
 using namespace kit;
+using namespace sprite;
 
 constexpr qreal kGrid = 100;
-
-QPen pen(const QColor& colour, qreal width)
-{
-    return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QPainterPath ellipse(QPointF centre, qreal rx, qreal ry)
-{
-    QPainterPath path;
-    path.addEllipse(centre, rx, ry);
-    return path;
-}
 
 QPainterPath mirrored(const QPainterPath& path)
 {
     return QTransform(-1, 0, 0, 1, kGrid, 0).map(path);
 }
 
-// Light from the upper left: bright there, the base colour in the middle, a shade
-// at the far side.
-QRadialGradient rounded(const QPainterPath& path, const QColor& colour)
-{
-    const QRectF box = path.boundingRect();
-    QRadialGradient shade(box.center() - QPointF(box.width() * 0.25, box.height() * 0.3),
-                          std::max(box.width(), box.height()) * 0.95);
-    shade.setColorAt(0, colour.lighter(122));
-    shade.setColorAt(0.5, colour);
-    shade.setColorAt(1, colour.darker(128));
-    return shade;
-}
-
-// A figure is painted in two passes: the union of its parts under a bold outline
-// first, so the figure reads as one shape on any ground, then every part filled
-// with a thinner line of its own.
-struct Part {
-    QPainterPath path;
-    QColor colour;
-};
-
-void paintFigure(QPainter& p, const std::vector<Part>& parts, const QColor& ink)
-{
-    QPainterPath whole;
-    for (const Part& part : parts)
-        whole = whole.united(part.path);
-    p.strokePath(whole, pen(ink, 6));
-    for (const Part& part : parts) {
-        p.setPen(pen(ink, 1.8));
-        p.setBrush(rounded(part.path, part.colour));
-        p.drawPath(part.path);
-    }
-}
+// A figure's bold outline and each part's own line.
+constexpr qreal kOutline = 6, kLine = 1.8;
 
 void eye(QPainter& p, QPointF centre, qreal rx, qreal ry, const QColor& ink)
 {
@@ -155,7 +114,7 @@ void paintDog(QPainter& p, const QColor& collar)
                  {head, kDogCoat},
                  {earLeft, kDogEar},
                  {earRight, kDogEar}},
-                kDogInk);
+                kDogInk, kOutline, kLine);
 
     // The cream bib on the chest and the toes of the front paws.
     p.setPen(Qt::NoPen);
@@ -264,7 +223,7 @@ void paintRabbit(QPainter& p, const QColor& bow)
                  {pawLeft, kRabbitWhite},
                  {pawRight, kRabbitWhite},
                  {head, kRabbitFur}},
-                kRabbitInk);
+                kRabbitInk, kOutline, kLine);
 
     // Pink inside the ears, a white belly, white cheeks round the muzzle.
     p.setPen(Qt::NoPen);
