@@ -104,12 +104,14 @@ void ProvaCorsa::riportaAlVia(int left, int top)
     }
 }
 
-ProvaCorsa::Esito ProvaCorsa::muovi(int keyAscii)
+ProvaCorsa::Esito ProvaCorsa::muovi(int keyAscii, int* chi)
 {
     const QString tasti[8] = {M.strSu1, M.strGiu1, M.strSx1, M.strDx1, M.strSu2, M.strGiu2, M.strSx2, M.strDx2};
     int i = 0;
     while (i < 8 && !tastoCorrisponde(keyAscii, tasti[i]))
         ++i;
+    if (chi)
+        *chi = i == 8 ? 0 : 1 + i / 4;
     if (i == 8)
         return Esito::Nessuno;
     Image& figura = i < 4 ? cane : coniglio;

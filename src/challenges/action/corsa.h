@@ -45,7 +45,8 @@ public:
     // One typed character: the first of strSu1, strGiu1, strSx1, strDx1,
     // strSu2 ... strDx2 that it matches moves the dog (1) or the rabbit (2)
     // one step, unless the window's rule or the area's edge refuses it.
-    Esito muovi(int keyAscii);
+    // chi, when given, is set to whose key it was: 1, 2, or 0 for nobody's.
+    Esito muovi(int keyAscii, int* chi = nullptr);
 
     // A step of figura towards d is stopped by the tile muro, when the tile
     // is visible and stands right next to it that way: a figure passes a

@@ -161,12 +161,10 @@ void frmProva12::tmrSecondi_Timer()
 
 void frmProva12::tastoGioco(int& keyAscii)
 {
-    // One figure at most takes the step; the dog has moved when it stands
-    // elsewhere now.
-    const QPoint cane0(cane.left(), cane.top());
-    if (muovi(keyAscii) != Esito::Mosso)
+    int chi = 0;
+    if (muovi(keyAscii, &chi) != Esito::Mosso)
         return;
-    if (QPoint(cane.left(), cane.top()) != cane0)
+    if (chi == 1)
         ControllaMossaCane();
     else
         ControllaMossaConiglio();
