@@ -2,6 +2,7 @@
 // the challenge, the contestants play it, and the board takes the outcome.
 #include "challenges/action/frmProva3.h"
 #include "challenges/base/segnaposto.h"
+#include "challenges/mind/frmProva2.h"
 #include "challenges/short/frmProvina1.h"
 #include "testkit/board.h"
 
@@ -32,6 +33,41 @@ private slots:
         QVERIFY(R.enabled());
         QVERIFY(R.cmdGira1.enabled());
         QCOMPARE(R.cmdGira1.backColor(), frmRuota::kGiallo);
+        QVERIFY(!R.cmdFine.visible());
+    }
+
+    void aDuelPlayedWithTheMouseLightsTheWinnersSpin()
+    {
+        BoardWorld w;
+        frmRuota& R = w.apri();
+        w.fakes.random.pushDraw(2, 20);   // SCASSA QUINDICI
+        w.passo();
+        auto* scassa = w.ctx->screens.find<frmProva2>();
+        QVERIFY(scassa && scassa->visible());
+        QVERIFY(!R.enabled());
+        // Whoever the draw names stops at once; the other turns the 9 and
+        // the 1, then stops on 10.
+        const int primo = scassa->intTurnoDi, altro = 3 - primo;
+        const auto carta = [&](int numero) -> Label& {
+            for (int i = 1; i <= 9; ++i)
+                if (scassa->intMazzo[i] == numero)
+                    return scassa->Label1[i - 1];
+            qFatal("no card hides %d", numero);
+        };
+        w.click(scassa->cmdEsegui);
+        w.click(scassa->cmdFerma[primo - 1]);
+        w.click(carta(9));
+        w.click(carta(1));
+        QCOMPARE(scassa->lblPunti[altro - 1].caption(), QStringLiteral("10"));
+        w.click(scassa->cmdFerma[altro - 1]);
+        QCOMPARE(scassa->cmdEsegui.caption(), "Vince " + w.M().strNomeConcorrente[altro].str());
+        w.click(scassa->cmdEsegui);
+        QVERIFY(!w.ctx->screens.find<frmProva2>());
+        QVERIFY(R.enabled());
+        CommandButton& giro = altro == 1 ? R.cmdGira1 : R.cmdGira2;
+        QVERIFY(giro.enabled());
+        QCOMPARE(giro.backColor(), frmRuota::kGiallo);
+        QVERIFY(!(altro == 1 ? R.cmdGira2 : R.cmdGira1).enabled());
         QVERIFY(!R.cmdFine.visible());
     }
 
