@@ -13,6 +13,7 @@
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva2.h"
+#include "challenges/mind/frmProva4.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina4.h"
 #include "competitions/frmNuovo.h"
@@ -86,6 +87,7 @@ CatalogoProve catalogo()
     c.prove[1] = apri<frmProva1>();
     c.prove[2] = apri<frmProva2>();
     c.prove[3] = apri<frmProva3>();
+    c.prove[4] = apri<frmProva4>();
     c.prove[8] = apri<frmProva8>();
     c.prove[9] = apri<frmProva9>();
     c.prove[10] = apri<frmProva10>();

@@ -668,7 +668,9 @@ int ScrollBar::min() const { return bar_->minimum(); }
 void ScrollBar::setMin(int v) { bar_->setMinimum(v); }
 int ScrollBar::max() const { return bar_->maximum(); }
 void ScrollBar::setMax(int v) { bar_->setMaximum(v); }
-int ScrollBar::value() const { return bar_->value(); }
+// Where the thumb stands: during a drag that is ahead of the value the bar
+// settles on, and Scroll handlers read it to follow the thumb.
+int ScrollBar::value() const { return bar_->sliderPosition(); }
 void ScrollBar::setValue(int v) { bar_->setValue(v); }
 void ScrollBar::setSmallChange(int v) { bar_->setSingleStep(v); }
 void ScrollBar::setLargeChange(int v) { bar_->setPageStep(v); }

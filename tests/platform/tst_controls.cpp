@@ -4,6 +4,7 @@
 #include "testkit/world.h"
 
 #include <QFocusEvent>
+#include <QScrollBar>
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -33,6 +34,7 @@ public:
         optB.Click = [this] { log << "optB"; };
         lstNomi.Click = [this] { log << "lst " + lstNomi.text(); };
         hsbVolume.Change = [this] { log << QStringLiteral("hsb %1").arg(hsbVolume.value()); };
+        hsbVolume.Scroll = [this] { log << QStringLiteral("scroll %1").arg(hsbVolume.value()); };
         mnuEsci.Click = [this] { log << "esci"; };
         lblCella.move(1500, 200, 600, 600);
         imgBersaglio.move(2200, 200, 600, 600);
@@ -132,6 +134,23 @@ private slots:
         p.hsbVolume.setMax(10);
         p.hsbVolume.setValue(4);
         QCOMPARE(p.log, (QStringList{"chk 1", "chk 0", "lst BIANCHI", "hsb 4"}));
+    }
+
+    // A dragged thumb raises Scroll at each step, with the value under the
+    // thumb, and Change once, where it is let go.
+    void draggingAScrollBarRaisesScrollThenChange()
+    {
+        TestWorld w;
+        Panel& p = shown(w);
+        p.hsbVolume.setMax(10);
+        auto* bar = static_cast<QScrollBar*>(p.hsbVolume.widget());
+        bar->setSliderDown(true);
+        bar->setSliderPosition(3);
+        bar->setSliderPosition(7);
+        QCOMPARE(p.hsbVolume.value(), 7);
+        bar->setSliderDown(false);
+        QCOMPARE(p.log, (QStringList{"scroll 3", "scroll 7", "hsb 7"}));
+        QCOMPARE(p.hsbVolume.value(), 7);
     }
 
     void optionButtonsExcludeEachOtherWithinTheirContainer()
