@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QtTest>
@@ -205,6 +206,8 @@ private slots:
     void everyNamedAssetExists();
     void everyWordOfTheSpeechExists_data();
     void everyWordOfTheSpeechExists();
+    void picturesToTellApart_data();
+    void picturesToTellApart();
     void helpFileIsThere();
 
 private:
@@ -330,6 +333,39 @@ void TstAssets::everyNamedAssetExists()
                             .arg(digit)
                             .arg(missing.size())
                             .arg(programDir(), missing.join(u'\n'))));
+}
+
+void TstAssets::picturesToTellApart_data()
+{
+    QTest::addColumn<QStringList>("names");  // in the images folder
+
+    // A memory game whose two faces looked alike could not be played, nor a slot
+    // machine whose symbols did; a misspelt parameter would draw a painter's default.
+    QTest::newRow("memory cards") << QStringList{
+        QStringLiteral("memo_coperta.gif"), QStringLiteral("memo1.gif"), QStringLiteral("memo2.gif"),
+        QStringLiteral("memo3.gif"),        QStringLiteral("memo4.gif"), QStringLiteral("memo5.gif"),
+        QStringLiteral("memo6.gif"),        QStringLiteral("memo7.gif"), QStringLiteral("memo8.gif")};
+    QTest::newRow("reel symbols") << QStringList{QStringLiteral("slot_formaggio.gif"), QStringLiteral("slot_torta.gif"),
+                                                 QStringLiteral("slot_anguria.gif")};
+}
+
+void TstAssets::picturesToTellApart()
+{
+    QFETCH(QStringList, names);
+    for (const QString& digit : kEditionDigits) {
+        QList<QImage> pictures;
+        for (const QString& name : names) {
+            const QString path = QDir(programDir()).filePath(QStringLiteral("images") + digit + u'/' + name);
+            const QImage picture(path);
+            QVERIFY2(!picture.isNull(), qPrintable(path + QStringLiteral(" cannot be read")));
+            pictures << picture.convertToFormat(QImage::Format_ARGB32);
+        }
+        for (qsizetype i = 0; i < pictures.size(); ++i)
+            for (qsizetype j = i + 1; j < pictures.size(); ++j)
+                QVERIFY2(pictures[i] != pictures[j],
+                         qPrintable(QStringLiteral("images%1: %2 and %3 are the same picture")
+                                        .arg(digit, names[i], names[j])));
+    }
 }
 
 void TstAssets::helpFileIsThere()
