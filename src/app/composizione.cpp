@@ -14,6 +14,7 @@
 #include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva4.h"
+#include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina4.h"
 #include "competitions/frmNuovo.h"
@@ -83,7 +84,7 @@ CatalogoProve catalogo()
     // hands back a void game.
     segnaposti<TipoSegnaposto::Prova>(c.prove, std::make_index_sequence<20>{});
     segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
-    c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
+    c.extra = apri<frmProvaExtra>();
     c.prove[1] = apri<frmProva1>();
     c.prove[2] = apri<frmProva2>();
     c.prove[3] = apri<frmProva3>();

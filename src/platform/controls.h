@@ -158,6 +158,7 @@ public:
     void setPicture(const QPixmap& picture);
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
+    quint32 backColor() const { return backColor_; }
     void setBackColor(quint32 bgr);
     void setBorderStyle(int style);
     QWidget* surface() const override;
