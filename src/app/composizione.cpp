@@ -12,6 +12,7 @@
 #include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
+#include "challenges/mind/frmProva7.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina4.h"
 #include "competitions/frmNuovo.h"
@@ -84,6 +85,7 @@ CatalogoProve catalogo()
     c.extra = apri<frmSegnaposto<TipoSegnaposto::Extra, 1>>();
     c.prove[1] = apri<frmProva1>();
     c.prove[3] = apri<frmProva3>();
+    c.prove[7] = apri<frmProva7>();
     c.prove[8] = apri<frmProva8>();
     c.prove[9] = apri<frmProva9>();
     c.prove[10] = apri<frmProva10>();
