@@ -76,9 +76,9 @@ private slots:
         BoardWorld w;
         w.M().strParlato = "Play";
         frmRuota& R = w.apri();
-        w.fakes.random.pushDraw(7, 20);   // a full challenge not built yet: void
+        w.fakes.random.pushDraw(14, 20);   // a full challenge not built yet: void
         w.passo();
-        w.click(w.ctx->screens.find<frmSegnaposto<TipoSegnaposto::Prova, 7>>()->cmdEsegui);
+        w.click(w.ctx->screens.find<frmSegnaposto<TipoSegnaposto::Prova, 14>>()->cmdEsegui);
         w.fakes.random.pushDraw(1, 18);   // CALCOLO OGGETTI
         w.passo();
         auto* calcolo = w.ctx->screens.find<frmProvina1>();
