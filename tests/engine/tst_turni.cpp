@@ -261,15 +261,15 @@ private slots:
     {
         BoardWorld w;
         frmRuota& R = w.apri();
-        w.fakes.random.pushDraw(4, 20);
+        w.fakes.random.pushDraw(14, 20);
         w.passo();
-        using Cassaforte = frmSegnaposto<TipoSegnaposto::Prova, 4>;
-        Cassaforte* p = w.ctx->screens.find<Cassaforte>();
+        using Domandiere = frmSegnaposto<TipoSegnaposto::Prova, 14>;
+        Domandiere* p = w.ctx->screens.find<Domandiere>();
         QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("LA CASSAFORTE"));
+        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("IL DOMANDIERE"));
         QCOMPARE(p->lblAvviso.caption(), QStringLiteral("Prova non ancora disponibile"));
         w.click(p->cmdEsegui);
-        QVERIFY(!w.ctx->screens.find<Cassaforte>());
+        QVERIFY(!w.ctx->screens.find<Domandiere>());
         QVERIFY(R.enabled() && R.cmdFine.visible());
         QCOMPARE(R.cmdFine.caption(), QStringLiteral("Inizia prova  2"));
     }
