@@ -29,12 +29,7 @@ struct Campo : BoardWorld {
         R = &apri();
         fakes.random.pushDraw(primo, 2);
         campoSeguente(campo);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva1>();
-            p->show();
-        });
+        p = &apriProva<frmProva1>();
     }
     // The field the next draw of one lays.
     void campoSeguente(const char* campo)

@@ -15,13 +15,6 @@ namespace {
 
 constexpr int kVia = 3240, kViaTop = 2160;
 
-// Typed characters on the window, as a player types them.
-void digita(TestWorld& w, Form& f, const QString& sequenza)
-{
-    for (QChar c : sequenza)
-        w.keyClick(f, Qt::Key(c.toUpper().unicode()), QString(c));
-}
-
 // Walks contestant k's figure from the start to where it stands on a card:
 // across first, then up or down. Contestant 1 steers with W S A D,
 // contestant 2 with I K J L.
@@ -29,8 +22,8 @@ void cammina(TestWorld& w, frmProva10& p, int k, int left, int top)
 {
     const QString su = k == 1 ? "w" : "i", giu = k == 1 ? "s" : "k";
     const QString sx = k == 1 ? "a" : "j", dx = k == 1 ? "d" : "l";
-    digita(w, p, (left < kVia ? sx : dx).repeated(std::abs(left - kVia) / 300));
-    digita(w, p, (top < kViaTop ? su : giu).repeated(std::abs(top - kViaTop) / 300));
+    w.typeKeys(p, (left < kVia ? sx : dx).repeated(std::abs(left - kVia) / 300));
+    w.typeKeys(p, (top < kViaTop ? su : giu).repeated(std::abs(top - kViaTop) / 300));
 }
 
 struct Personaggio : BoardWorld {
@@ -42,12 +35,7 @@ struct Personaggio : BoardWorld {
         touch("sounds1/si.wav", onda(0.5));
         touch("sounds1/vince.wav", onda(0.5));
         R = &apri();
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva10>();
-            p->show();
-        });
+        p = &apriProva<frmProva10>();
     }
     // The draws of one clue: category c, and every category i on card
     // (meta + i − c) mod 12, so that c lies on card meta; every name the
@@ -63,7 +51,7 @@ struct Personaggio : BoardWorld {
     void inizia() { click(p->cmdEsegui); }
     // The 3-second pause, then the clue.
     void pausa() { advance(3.0); }
-    void tasti(const QString& sequenza) { digita(*this, *p, sequenza); }
+    void tasti(const QString& sequenza) { typeKeys(*p, sequenza); }
     void vaiAllaMeta(int k) { cammina(*this, *p, k, p->intMetaLeft, p->varMetaTop); }
     QStringList nomiMostrati()
     {

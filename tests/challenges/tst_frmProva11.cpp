@@ -72,12 +72,7 @@ struct Poligono : BoardWorld {
         fileDelPoligono(*this);
         R = &apri();
         fakes.random.pushDraw(primo, 2);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva11>();
-            p->show();
-        });
+        p = &apriProva<frmProva11>();
     }
     // Shots in turn from the first shooter, each for its points.
     bool gioca(const QList<int>& punti)

@@ -28,12 +28,6 @@ void fileDellaCaccia(TestWorld& w)
         w.touch(QStringLiteral("images1/chiave%1.gif").arg(i), "GIF89a");
 }
 
-void premi(TestWorld& w, Form& f, const QString& caratteri)
-{
-    for (QChar c : caratteri)
-        w.keyClick(f, Qt::Key(c.toUpper().unicode()), QString(c));
-}
-
 QPoint dove(const Image& img) { return {img.left(), img.top()}; }
 
 void posa(Image& img, QPoint p)
@@ -51,16 +45,11 @@ struct Caccia : BoardWorld {
         fileDellaCaccia(*this);
         R = &apri();
         fakes.random.pushDraw(vincente + 1, 10);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva12>();
-            p->show();
-        });
+        p = &apriProva<frmProva12>();
         for (int i = 0; i < frmProva12::kChiavi; ++i)
             chiavi << p->chiave[i].picture();
     }
-    void tasti(const QString& caratteri) { premi(*this, *p, caratteri); }
+    void tasti(const QString& caratteri) { typeKeys(*p, caratteri); }
     void inizia()
     {
         click(p->cmdEsegui);
@@ -573,13 +562,13 @@ private slots:
         w.fakes.audio.clear();
         // Guard 1 has left the rabbit's column by its first step.
         w.advance(0.15);
-        premi(w, *p, QStringLiteral("i").repeated(11));
+        w.typeKeys(*p, QStringLiteral("i").repeated(11));
         QCOMPARE(dove(p->coniglio), kCancello);
         QCOMPARE(w.fakes.audio.played("frmProva12.mmcSonoro"), QStringList{"no.wav"});
-        premi(w, *p, QStringLiteral("aaa") + QStringLiteral("w").repeated(10));
+        w.typeKeys(*p, QStringLiteral("aaa") + QStringLiteral("w").repeated(10));
         QCOMPARE(dove(p->cane), QPoint(1620, 840));
         QCOMPARE(p->chiavecane.picture().cacheKey(), p->chiavevince.picture().cacheKey());
-        premi(w, *p, QStringLiteral("dddw"));
+        w.typeKeys(*p, QStringLiteral("dddw"));
         QCOMPARE(p->cmdEsegui.caption(), QStringLiteral("Vince ANNA       "));
         QCOMPARE(w.fakes.audio.played("frmProva12.mmcSonoro"), (QStringList{"no.wav", "volo.wav", "vince.wav"}));
         w.keyClick(*p, Qt::Key_Return, "\r");   // Enter presses the button

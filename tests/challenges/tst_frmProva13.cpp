@@ -22,18 +22,9 @@ struct Rigori : BoardWorld {
             touch(QStringLiteral("sounds1/") + QLatin1String(f), onda(0));
         R = &apri();
         fakes.random.pushDraw(primo, 2);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva13>();
-            p->show();
-        });
+        p = &apriProva<frmProva13>();
     }
-    void tasti(const QString& s)
-    {
-        for (QChar c : s)
-            keyClick(*p, Qt::Key(c.toUpper().unicode()), QString(c));
-    }
+    void tasti(const QString& s) { typeKeys(*p, s); }
     // After the whistle: the keeper's letters, then the kick, to its end.
     void calcio(const QString& portiere, const QString& cifra)
     {

@@ -56,12 +56,6 @@ void varchi(TestWorld& w, const Celle& pezzi)
         w.fakes.random.push((g + 0.5) / frmProva16::kPezziSiepe);
 }
 
-void premi(TestWorld& w, Form& f, const QString& caratteri)
-{
-    for (QChar c : caratteri)
-        w.keyClick(f, Qt::Key(c.toUpper().unicode()), QString(c));
-}
-
 QPoint dove(const Image& figura) { return {figura.left(), figura.top()}; }
 
 void posa(Image& figura, QPoint p)
@@ -95,14 +89,9 @@ struct Cascata : BoardWorld {
         M().strParlato = "Play";
         fileDellaCascata(*this, conPalloni);
         R = &apri();
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva16>();
-            p->show();
-        });
+        p = &apriProva<frmProva16>();
     }
-    void tasti(const QString& caratteri) { premi(*this, *p, caratteri); }
+    void tasti(const QString& caratteri) { typeKeys(*p, caratteri); }
     // The start, then the placing 3 seconds later.
     void inizia(const Celle& estratte = celleSolite())
     {
@@ -581,17 +570,17 @@ private slots:
         varchi(w, {14, 2});
         w.advance(2.0);
         // The rabbit leaves at the top, onto the bomb of cell 32.
-        premi(w, *p, QStringLiteral("i").repeated(6));
+        w.typeKeys(*p, QStringLiteral("i").repeated(6));
         QCOMPARE(dove(p->coniglio), kCasa);
         // The dog leaves on the left onto cell 14, runs down and up column 2,
         // down column 1, up column 0 and right along the top.
         const QString strada = QStringLiteral("a").repeated(6) + QStringLiteral("s").repeated(8)
                                + QStringLiteral("w").repeated(16) + "aa" + QStringLiteral("s").repeated(16) + "aa"
                                + QStringLiteral("w").repeated(16) + QStringLiteral("d").repeated(9);
-        premi(w, *p, strada);
+        w.typeKeys(*p, strada);
         QCOMPARE(p->lblPunti[0].caption(), QStringLiteral("29"));
         QVERIFY(!p->decisa());
-        premi(w, *p, QStringLiteral("d"));
+        w.typeKeys(*p, QStringLiteral("d"));
         QCOMPARE(dove(p->cane), frmProva16::postoCella(29));
         QCOMPARE(p->lblPunti[0].caption(), QStringLiteral("30"));
         QCOMPARE(p->lblPunti[1].caption(), QStringLiteral("0"));

@@ -26,12 +26,7 @@ struct Scassa : BoardWorld {
         fakes.random.pushDraw(primo, 2);
         for (const char* c = estratti; *c; ++c)
             fakes.random.pushDraw(*c - '0', 9);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva2>();
-            p->show();
-        });
+        p = &apriProva<frmProva2>();
     }
     // The card hiding a number.
     Label& carta(int numero)

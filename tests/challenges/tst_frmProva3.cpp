@@ -12,12 +12,7 @@ struct Morra : BoardWorld {
         M().strEffetti = "Play";
         touch("sounds1/dattilo.wav", "RIFF");
         R = &apri();
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva3>();
-            p->show();
-        });
+        p = &apriProva<frmProva3>();
     }
     // Contestant 1 plays A (scissors), S (paper), D (rock); contestant 2 J, K, L.
     void tasto(const char* c) { keyClick(*p, Qt::Key(QChar(c[0]).toUpper().unicode()), QString::fromLatin1(c)); }

@@ -26,12 +26,7 @@ struct Cassaforte : BoardWorld {
         R = &apri();
         fakes.random.pushDraw(primo, 2);
         fakes.random.pushDraw(codice + 1, 1000);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva4>();
-            p->show();
-        });
+        p = &apriProva<frmProva4>();
     }
     void componi(int n)
     {

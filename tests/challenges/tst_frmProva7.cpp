@@ -65,12 +65,7 @@ struct Coppie : BoardWorld {
         fileDelleCarte(*this);
         R = &apri();
         preparaCarico(*this, primo, mazzo);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva7>();
-            p->show();
-        });
+        p = &apriProva<frmProva7>();
     }
     void gioca(const Mosse& mosse)
     {

@@ -30,12 +30,6 @@ void apparecchia(TestWorld& w, int pietanza, int piatto, const Tessere& aperte)
         w.fakes.random.push((r + 0.5) / 7);
 }
 
-void premi(TestWorld& w, Form& f, const QString& caratteri)
-{
-    for (QChar c : caratteri)
-        w.keyClick(f, Qt::Key(c.toUpper().unicode()), QString(c));
-}
-
 // The keys that take a figure from the start through the open tiles and up
 // or down to the plate at topPiatto: su, giu, destra are its own keys.
 QString strada(const Tessere& aperte, int topPiatto, const QString& su = "w", const QString& giu = "s",
@@ -64,14 +58,9 @@ struct Labirinto : BoardWorld {
         M().strParlato = "Play";
         fileDelLabirinto(*this);
         R = &apri();
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva8>();
-            p->show();
-        });
+        p = &apriProva<frmProva8>();
     }
-    void tasti(const QString& caratteri) { premi(*this, *p, caratteri); }
+    void tasti(const QString& caratteri) { typeKeys(*p, caratteri); }
     // The start, then the first dish 3 seconds later.
     void inizia(int pietanza = 1, int piatto = 1, const Tessere& aperte = {3, 3, 3, 3, 3})
     {
@@ -432,7 +421,7 @@ private slots:
         for (const auto& c : corse) {
             apparecchia(w, c.pietanza, c.piatto, c.aperte);
             w.advance(3.0);
-            premi(w, *p, strada(c.aperte, c.piatto == 1 ? 240 : 3840));
+            w.typeKeys(*p, strada(c.aperte, c.piatto == 1 ? 240 : 3840));
         }
         QCOMPARE(p->lblPunti[0].caption(), QStringLiteral("3"));
         QCOMPARE(p->cmdEsegui.caption(), QStringLiteral("Vince ANNA       "));

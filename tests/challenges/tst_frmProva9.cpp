@@ -26,12 +26,7 @@ struct Galleria : BoardWorld {
             touch(QStringLiteral("sounds1/%1.wav").arg(QLatin1String(f)), onda(0.5));
         R = &apri();
         fakes.random.pushDraw(primo, 2);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProva9>();
-            p->show();
-        });
+        p = &apriProva<frmProva9>();
     }
     // The place whose snowman is up, as the player sees it; -1 for none, -2
     // for more than one.

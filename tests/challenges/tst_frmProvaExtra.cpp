@@ -81,12 +81,7 @@ struct Slot : BoardWorld {
         fileDellaSlot(*this);
         R = &apri();
         M().bytMenuCompleto = quint8(menu);
-        run([&] {
-            R->cmdFine.setVisible(false);
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProvaExtra>();
-            p->show();
-        });
+        p = &apriProva<frmProvaExtra>();
     }
     void inizia() { click(p->cmdEsegui); }
     QStringList suoni() { return fakes.audio.played(QStringLiteral("frmProvaExtra.mmcSonoro")); }

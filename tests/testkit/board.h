@@ -46,6 +46,20 @@ public:
     // Puts the test challenge behind every title of the board's catalogue;
     // each launch is logged as "P<k>", "p<k>" or "extra".
     void sostituisciProve(frmRuota& R);
+    // Opens challenge T over the board as a turn of the step button leaves
+    // it: the step button hidden, the board locked, the window shown.
+    template <class T>
+    T& apriProva()
+    {
+        T* p = nullptr;
+        run([&] {
+            board().cmdFine.setVisible(false);
+            BloccaTabellone(*ctx);
+            p = &ctx->screens.get<T>();
+            p->show();
+        });
+        return *p;
+    }
     // Presses the step button as a player would.
     void passo() { click(board().cmdFine); }
     QStringList lanci;

@@ -98,6 +98,12 @@ void TestWorld::letReleaseThrough(Form& form)
         fakes.loop.advance(Form::kRepeatFoldSeconds);
 }
 
+void TestWorld::typeKeys(Form& form, const QString& characters)
+{
+    for (QChar c : characters)
+        keyClick(form, Qt::Key(c.toUpper().unicode()), QString(c));
+}
+
 void TestWorld::keyClick(Form& form, Qt::Key key, const QString& text, Qt::KeyboardModifiers mods)
 {
     // The press may close the window (Enter on its button): the release then

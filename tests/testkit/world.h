@@ -53,6 +53,8 @@ public:
     // a real one: the clock moves on by the moment the window holds it back
     // in case the key is only repeating (Form::kRepeatFoldSeconds).
     void keyClick(Form& form, Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    // Each character typed in turn, as a player types them.
+    void typeKeys(Form& form, const QString& characters);
     void keyPress(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
     void keyRelease(Form& form, Qt::Key key, const QString& text = {}, bool autoRepeat = false);
 

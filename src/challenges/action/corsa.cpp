@@ -7,8 +7,6 @@ namespace {
 // his name, his points and his keys laid out like arrow keys.
 constexpr int kRiga1 = 1140, kRiga = 600, kTesta = 840;
 constexpr int kIcona = 120, kNome = 600, kPunti = 3720, kTasti = 4800, kTasto = 252;
-constexpr quint32 kColoreTasti[2] = {0xC0FFC0, 0xC0E0FF};   // light green, light orange
-constexpr quint32 kColoreNome[2] = {0x0040C0, 0xA05000};
 }  // namespace
 
 ProvaCorsa::ProvaCorsa(AppContext& context, const SchedaProva& scheda, const QRect& area)
@@ -35,7 +33,7 @@ ProvaCorsa::ProvaCorsa(AppContext& context, const SchedaProva& scheda, const QRe
         nome.setFontName(QStringLiteral("Comic Sans MS"));
         nome.setFontSize(14);
         nome.setFontBold(true);
-        nome.setForeColor(kColoreNome[k]);
+        nome.setForeColor(kInchiostro[k]);
 
         Label& punti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));
         punti.move(kPunti, y + 60, 840, 420);

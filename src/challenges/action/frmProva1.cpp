@@ -55,7 +55,7 @@ frmProva1::frmProva1(AppContext& context)
         secondi.setAlignment(Label::Center);
         for (Label* l : {&nome, &punti, &secondi}) {
             scritta(*l, 12, true);
-            l->setForeColor(k == 0 ? 0x0040C0 : 0xA05000);
+            l->setForeColor(kInchiostro[k]);
         }
     }
 

@@ -12,7 +12,6 @@ constexpr int kNome = 120, kLarghezzaNome = 2160;
 constexpr int kTiro1 = 2340, kColonnaTiro = 660, kLarghezzaTiro = 600;
 constexpr int kPunti = kTiro1 + 5 * kColonnaTiro, kLarghezzaPunti = 780;
 constexpr quint32 kCielo = 0xFFC0C0, kVerdeChiaro = 0x80FF80;
-constexpr quint32 kColoreNome[2] = {0x0040C0, 0xA05000};
 
 }  // namespace
 
@@ -54,7 +53,7 @@ frmProva11::frmProva11(AppContext& context)
         Label& nome = lblGiocatore.add(*this, QStringLiteral("lblGiocatore"));
         nome.move(kNome, top, kLarghezzaNome, kAltezzaRiga);
         scritta(nome, 12, true);
-        nome.setForeColor(kColoreNome[k]);
+        nome.setForeColor(kInchiostro[k]);
         for (int i = 0; i < kTiriATesta; ++i) {
             Label& tiro = tiri[k]->add(*this, k == 0 ? QStringLiteral("lblTiro1") : QStringLiteral("lblTiro2"));
             tiro.move(kTiro1 + i * kColonnaTiro, top, kLarghezzaTiro, kAltezzaRiga);
@@ -65,7 +64,7 @@ frmProva11::frmProva11(AppContext& context)
         totale.move(kPunti, top, kLarghezzaPunti, kAltezzaRiga);
         totale.setAlignment(Label::Center);
         scritta(totale, 12, true);
-        totale.setForeColor(kColoreNome[k]);
+        totale.setForeColor(kInchiostro[k]);
     }
 
     tmrSecondi.Tick = [this] { tmrSecondi_Timer(); };

@@ -29,8 +29,6 @@ constexpr int kCampoLeft = 120, kCampoTop = 2160, kCampoW = 7812, kCampoH = 4572
 constexpr int kTesta = 780, kRiga1 = 1140, kRiga = 480;
 constexpr int kIcona = 240, kNome = 720, kReti = 3960, kTiriPresi = 4560, kTasti = 5880, kTasto = 420;
 constexpr quint32 kErba = 0xC000, kBianco = 0xFFFFFF;
-constexpr quint32 kColoreNome[2] = {0x0040C0, 0xA05000};
-constexpr quint32 kColoreTasti[2] = {0xC0FFC0, 0xC0E0FF};
 
 void tasto(Label& l, quint32 colore)
 {
@@ -85,7 +83,7 @@ frmProva13::frmProva13(AppContext& context)
         Label& nome = lblGiocatore.add(*this, QStringLiteral("lblGiocatore"));
         nome.move(kNome, y, 3120, 420);
         scritta(nome, 14, true);
-        nome.setForeColor(kColoreNome[k]);
+        nome.setForeColor(kInchiostro[k]);
 
         Label& reti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));
         reti.move(kReti, y, 540, 420);

@@ -26,7 +26,7 @@ frmProva3::frmProva3(AppContext& context)
         nome.setFontName(QStringLiteral("Comic Sans MS"));
         nome.setFontSize(14);
         nome.setFontBold(true);
-        nome.setForeColor(k == 0 ? 0x0040C0 : 0xA05000);
+        nome.setForeColor(kInchiostro[k]);
     }
     Frame* pannelli[] = {&Frame1, &Frame2};
     ControlArray<Image>* scelte[] = {&scelta1, &scelta2};

@@ -11,7 +11,6 @@ constexpr int kNome = 240, kCentri = 3480, kComparseLeft = 4260;
 constexpr int kGalleriaLeft = 120, kGalleriaTop = 2160, kGalleriaH = 3000;
 constexpr int kPupazzoW = 900, kPupazzoH = 1260, kFila1 = 180, kFila2 = 1560;
 constexpr quint32 kCielo = 0xF8E8D0;   // a pale winter sky, BGR
-constexpr quint32 kColoreNome[2] = {0x0040C0, 0xA05000};
 // The bottom-right snowman never comes up: the draw covers the first
 // eleven places only.
 constexpr int kPosizioniMobili = 11;
@@ -67,7 +66,7 @@ frmProva9::frmProva9(AppContext& context)
         comparse.move(kComparseLeft, y, 1080, 420);
         for (Label* l : {&nome, &centri, &comparse}) {
             stile(*l, 14, l != &comparse);
-            l->setForeColor(kColoreNome[k]);
+            l->setForeColor(kInchiostro[k]);
         }
     }
 

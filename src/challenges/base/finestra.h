@@ -44,6 +44,10 @@ protected:
     static void scritta(Label& l, double punti, bool grassetto);
     // The base look every challenge window starts from.
     static constexpr quint32 kSfondo = 0xD8F4FF, kGiallo = 0xFFFF;
+    // Each contestant's ink, for his name and his scores in every challenge.
+    static constexpr quint32 kInchiostro[2] = {0x0040C0, 0xA05000};
+    // And the caps of his keys: light green, light orange.
+    static constexpr quint32 kColoreTasti[2] = {0xC0FFC0, 0xC0E0FF};
 
 private:
     int argomentoGuida_;

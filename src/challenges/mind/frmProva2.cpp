@@ -26,7 +26,7 @@ frmProva2::frmProva2(AppContext& context)
     scritta(Label12, 10, false);
     for (int k = 0; k < 2; ++k) {
         const int top = kRigaTabella + k * kPassoTabella;
-        const quint32 inchiostro = k == 0 ? 0x0040C0 : 0xA05000;
+        const quint32 inchiostro = kInchiostro[k];
         Label& nome = lblGiocatore.add(*this, QStringLiteral("lblGiocatore"));
         nome.move(240, top, 2640, 420);
         Label& punti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));

@@ -39,7 +39,7 @@ frmProva4::frmProva4(AppContext& context)
         crediti.setAlignment(Label::Center);
         for (Label* l : {&nome, &crediti}) {
             scritta(*l, 12, true);
-            l->setForeColor(k == 0 ? 0x0040C0 : 0xA05000);
+            l->setForeColor(kInchiostro[k]);
         }
     }
 

@@ -32,7 +32,7 @@ frmProva7::frmProva7(AppContext& context)
         punti.setAlignment(Label::Center);
         for (Label* l : {&nome, &punti}) {
             scritta(*l, 12, true);
-            l->setForeColor(k == 0 ? 0x0040C0 : 0xA05000);
+            l->setForeColor(kInchiostro[k]);
         }
     }
 
