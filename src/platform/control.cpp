@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include "platform/drag.h"
 #include "platform/form.h"
 #include "platform/text.h"
 
@@ -30,6 +31,8 @@ Control::Control(Container& parent, const QString& name, QWidget* widget)
 
 Control::~Control()
 {
+    if (Trascinamento::corrente().sorgente() == this)
+        Trascinamento::corrente().annulla();
     form_.removeControl(this);
 }
 
@@ -69,12 +72,28 @@ void Control::setVisible(bool on)
 {
     visible_ = on;
     widget_->setVisible(on);
+    if (!on && Trascinamento::corrente().sorgente() == this)
+        Trascinamento::corrente().annulla();
 }
 
 void Control::setEnabled(bool on)
 {
     enabled_ = on;
     widget_->setEnabled(on);
+    if (!on && Trascinamento::corrente().sorgente() == this)
+        Trascinamento::corrente().annulla();
+}
+
+void Control::setDragMode(int mode)
+{
+    dragMode_ = mode;
+    if (mode == 0 && Trascinamento::corrente().sorgente() == this)
+        Trascinamento::corrente().annulla();
+}
+
+void Control::riceviTrascinato(Control& source)
+{
+    fire([&] { if (DragDrop) DragDrop(source); });
 }
 
 void Control::setFontName(const QString& family)
@@ -163,6 +182,15 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
         break;
     default:
         break;
+    }
+
+    if (dragMode_ == 1 && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton && !form_.unloaded()) {
+            pressedInside_ = false;
+            Trascinamento::corrente().inizia(*this, e->globalPosition().toPoint());
+        }
+        return true;
     }
 
     switch (event->type()) {

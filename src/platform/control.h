@@ -85,6 +85,15 @@ public:
     std::function<void(int& keyCode, int shift)> KeyDown;
     std::function<void(int& keyCode, int shift)> KeyUp;
 
+    // 0 (manual): the mouse acts on the control as usual; 1 (automatic): a
+    // left press takes the control up to be dropped elsewhere, and raises no
+    // Click, MouseDown or MouseUp of its own.
+    int dragMode() const { return dragMode_; }
+    void setDragMode(int mode);
+    // A control dropped on this one (this one itself included).
+    std::function<void(Control& source)> DragDrop;
+    void riceviTrascinato(Control& source);
+
     // Called by the window when its scale changes.
     virtual void applyScale(double pixelsPerTwip);
 
@@ -113,6 +122,7 @@ private:
     bool underline_ = false;
     QString toolTip_;
     bool pressedInside_ = false;
+    int dragMode_ = 0;
 };
 
 // A control array: elements by index; the screen wires each element's events.

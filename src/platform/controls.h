@@ -2,6 +2,7 @@
 // The controls the screens are built from.
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/pictures.h"
 
 #include <QKeySequence>
 #include <QPixmap>
@@ -117,6 +118,7 @@ public:
     Image(Container& parent, const QString& name);
     const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
+    Figura figura() const { return figuraDi(picture_); }
     bool stretch() const { return stretch_; }
     void setStretch(bool on);
     void setBorderStyle(int style);
@@ -156,6 +158,7 @@ public:
     PictureBox(Container& parent, const QString& name);
     const QPixmap& picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
+    Figura figura() const { return figuraDi(picture_); }
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
     quint32 backColor() const { return backColor_; }

@@ -1,6 +1,7 @@
 #include "platform/form.h"
 
 #include "platform/control.h"
+#include "platform/drag.h"
 #include "platform/controls.h"
 #include "platform/multimedia.h"
 #include "platform/screens.h"
@@ -218,6 +219,7 @@ bool Form::unload(UnloadMode mode)
     unloaded_ = true;
     loaded_ = false;
     dropHeldKeyRelease();   // a closed window takes no more keys
+    Trascinamento::corrente().finestraChiusa(*this);
     for (Timer* t : timers_)
         t->stopForUnload();
     for (MultimediaControl* m : players_)

@@ -5,6 +5,31 @@
 
 namespace zolmera {
 
+namespace {
+// By the pixmap's cache key, which copies share and no other pixmap ever
+// takes. Entries outlive their pictures: a handful per window opened.
+QHash<qint64, Figura>& figure()
+{
+    static QHash<qint64, Figura> registro;
+    return registro;
+}
+}  // namespace
+
+void segnaFigura(const QPixmap& picture, const Figura& figura)
+{
+    if (!picture.isNull())
+        figure().insert(picture.cacheKey(), figura);
+}
+
+Figura figuraDi(const QPixmap& picture)
+{
+    if (picture.isNull())
+        return {};
+    if (auto it = figure().constFind(picture.cacheKey()); it != figure().constEnd())
+        return *it;
+    return Figura{QStringLiteral("#%1").arg(picture.cacheKey()), -1};
+}
+
 PictureLoader::~PictureLoader() = default;
 
 QPixmap FilePictureLoader::load(const QString& path)
@@ -23,6 +48,7 @@ QPixmap FilePictureLoader::load(const QString& path)
     if (image.isNull())
         return {};
     QPixmap pixmap = QPixmap::fromImage(image);
+    segnaFigura(pixmap, Figura{path, -1});
     if (cache_.size() > 256)
         cache_.clear();
     cache_.insert(path, Entry{stamp, info.size(), pixmap});
@@ -36,6 +62,7 @@ QPixmap FakePictureLoader::load(const QString& path)
         return {};
     QPixmap p(size);
     p.fill(colourOf(QFileInfo(path).fileName()));
+    segnaFigura(p, Figura{path, -1});
     return p;
 }
 
@@ -80,6 +107,7 @@ QPixmap PictureClip::graphicCell(int index) const
     QPixmap cell = picture_.copy((index % cols_) * w, (index / cols_) * h, w, h);
     if (stretch_.isValid() && !stretch_.isEmpty() && cell.size() != stretch_)
         cell = cell.scaled(stretch_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    segnaFigura(cell, Figura{figuraDi(picture_).file, index});
     cells_.insert(index, cell);
     return cell;
 }

@@ -8,6 +8,20 @@
 
 namespace zolmera {
 
+// What a picture shows: the file it came from and, for a cell cut from a
+// strip, the cell. The challenges match a dragged card or piece against the
+// one dealt by what it is, and copies of a picture from control to control
+// keep it. A picture drawn in code is itself alone; no picture is Figura{}.
+struct Figura {
+    QString file;
+    int cella = -1;
+    bool isNull() const { return file.isEmpty(); }
+    friend bool operator==(const Figura&, const Figura&) = default;
+};
+Figura figuraDi(const QPixmap& picture);
+// The loaders and the clip name what they hand out.
+void segnaFigura(const QPixmap& picture, const Figura& figura);
+
 class PictureLoader {
 public:
     virtual ~PictureLoader();

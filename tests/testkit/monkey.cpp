@@ -342,6 +342,11 @@ void Monkey::act()
     if (dynamic_cast<FinestraProva*>(keyWindow()) && uniform() < 0.5)
         r = 30;
     bool done = false;
+    // Where the game is played by dragging, a good share of the inputs drag.
+    if (r >= 30 && r < 62 && uniform() < 0.6 && dragSomething()) {
+        ++report_.inputs;
+        return;
+    }
     if (r < 22)
         done = clickSomething(true);
     else if (r < 45)
@@ -550,7 +555,7 @@ void Monkey::pressKey(QWidget* target, Qt::Key key, const QString& text, const Q
     QPointer<QWidget> t = target;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QCoreApplication::instance()->notify(target, &press);
-    held_.push_back(Held{Held::Key, t, key, text, Qt::NoButton, what});
+    held_.push_back(Held{Held::Key, t, {}, key, text, Qt::NoButton, what});
     // Let go after a while, unless a step lets go first.
     const QString id = what;
     world_->fakes.loop.startSingleShot(holdFor, [this, id] {
@@ -567,7 +572,7 @@ void Monkey::pressMouse(QWidget* target, Qt::MouseButton button, const QString& 
     note(QStringLiteral("press %1").arg(what));
     QPointer<QWidget> t = target;
     QTest::mousePress(target, button, Qt::NoModifier, target->rect().center());
-    held_.push_back(Held{Held::Mouse, t, Qt::Key_unknown, {}, button, what});
+    held_.push_back(Held{Held::Mouse, t, {}, Qt::Key_unknown, {}, button, what});
     const QString id = what;
     world_->fakes.loop.startSingleShot(holdFor, [this, id] {
         for (std::size_t i = 0; i < held_.size(); ++i)
@@ -578,6 +583,39 @@ void Monkey::pressMouse(QWidget* target, Qt::MouseButton button, const QString& 
     });
 }
 
+bool Monkey::dragSomething()
+{
+    Form* f = keyWindow();
+    if (!f)
+        return false;
+    std::vector<Control*> sources;
+    std::vector<Control*> targets;
+    for (Control* c : reachableControls())
+        if (&c->form() == f) {
+            targets.push_back(c);
+            if (c->dragMode() == 1)
+                sources.push_back(c);
+        }
+    if (sources.empty())
+        return false;
+    Control* source = sources.at(std::size_t(pick(int(sources.size()))));
+    // Now and then onto nothing: the window's own surface.
+    QWidget* drop = uniform() < 0.1 ? f->surface() : targets.at(std::size_t(pick(int(targets.size()))))->widget();
+    const QString what = QStringLiteral("drag %1 onto %2").arg(describe(*f, *source), drop->objectName());
+    note(QStringLiteral("press %1").arg(what));
+    QTest::mousePress(source->widget(), Qt::LeftButton, Qt::NoModifier, source->widget()->rect().center());
+    held_.push_back(Held{Held::Drag, source->widget(), drop, Qt::Key_unknown, {}, Qt::LeftButton, what});
+    // Held for a moment, sometimes across the end of a turn.
+    world_->fakes.loop.startSingleShot(0.05 + uniform() * 2, [this, what] {
+        for (std::size_t i = 0; i < held_.size(); ++i)
+            if (held_[i].kind == Held::Drag && held_[i].what == what) {
+                releaseHeld(i);
+                return;
+            }
+    });
+    return true;
+}
+
 void Monkey::releaseHeld(std::size_t index)
 {
     if (stopped_ || world_->fakes.program.ended())
@@ -585,6 +623,14 @@ void Monkey::releaseHeld(std::size_t index)
     const Held h = held_.at(index);
     held_.erase(held_.begin() + std::ptrdiff_t(index));
     note(QStringLiteral("release %1").arg(h.what));
+    // A player always lets a held control go, box or no box: the drop finds
+    // its window disabled then.
+    if (h.kind == Held::Drag) {
+        QWidget* over = h.dropOn && h.dropOn->isVisible() ? h.dropOn.data() : h.target.data();
+        if (over)
+            QTest::mouseRelease(over, Qt::LeftButton, Qt::NoModifier, over->rect().center());
+        return;
+    }
     // With a box up the release goes to the box, as a modal box takes the
     // keyboard and the mouse from the windows behind it.
     if (modal_ > 0)

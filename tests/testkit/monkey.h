@@ -52,8 +52,9 @@ public:
 
 private:
     struct Held {
-        enum Kind { Key, Mouse } kind;
+        enum Kind { Key, Mouse, Drag } kind;
         QPointer<QWidget> target;
+        QPointer<QWidget> dropOn;   // a drag's release, when it is not the press's widget
         Qt::Key key;
         QString text;
         Qt::MouseButton button;
@@ -85,6 +86,7 @@ private:
     bool functionKey();
     bool menuItem();
     bool closeBox();
+    bool dragSomething();
     void releaseHeld(std::size_t index);
     void pressKey(QWidget* target, Qt::Key key, const QString& text, const QString& what, double holdFor);
     void pressMouse(QWidget* target, Qt::MouseButton button, const QString& what, double holdFor);

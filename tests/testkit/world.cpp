@@ -61,6 +61,31 @@ void TestWorld::click(Control& control)
     settle();
 }
 
+void TestWorld::pressToDrag(Control& source)
+{
+    QTest::mousePress(source.widget(), Qt::LeftButton, Qt::NoModifier, source.widget()->rect().center());
+    settle();
+}
+
+void TestWorld::moveOver(Control& target)
+{
+    QTest::mouseMove(target.widget(), target.widget()->rect().center());
+    settle();
+}
+
+void TestWorld::releaseOver(Control& target)
+{
+    QTest::mouseRelease(target.widget(), Qt::LeftButton, Qt::NoModifier, target.widget()->rect().center());
+    settle();
+}
+
+void TestWorld::releaseOver(Form& form, int xTwips, int yTwips)
+{
+    const double k = form.pixelsPerTwip();
+    QTest::mouseRelease(form.surface(), Qt::LeftButton, Qt::NoModifier, QPoint(int(xTwips * k), int(yTwips * k)));
+    settle();
+}
+
 void TestWorld::mouse(QWidget* target, Qt::MouseButton button, bool press)
 {
     const QPoint at = target->rect().center();

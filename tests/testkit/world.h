@@ -48,6 +48,21 @@ public:
     void mouseRelease(Control& control, Qt::MouseButton button) { mouse(control.widget(), button, false); }
     void mousePress(Form& form, Qt::MouseButton button) { mouse(form.surface(), button, true); }
     void mouseRelease(Form& form, Qt::MouseButton button) { mouse(form.surface(), button, false); }
+    // A player's drag of one control onto another: a press on the source, a
+    // release over the centre of the target, through the mouse as a player
+    // does it. A held drag is the press, whatever the test lets happen
+    // meanwhile (a clock that moves on, a turn that ends), then the release,
+    // over a control or over a point of a window given in twips.
+    void drag(Control& source, Control& target)
+    {
+        pressToDrag(source);
+        releaseOver(target);
+    }
+    void pressToDrag(Control& source);
+    void moveOver(Control& target);
+    void releaseOver(Control& target);
+    void releaseOver(Form& form, int xTwips, int yTwips);
+
     // A player's key on a window: delivered to its focused control as the
     // system would, so the window's key preview sees it first. A release is
     // a real one: the clock moves on by the moment the window holds it back
