@@ -1,6 +1,7 @@
 // Long monkey runs, by hand (CI runs a fixed set of seeds in tst_monkey):
 //   ./build/monkey --from 1 --count 5000 --matches 2 [--jobs N]
 //   ./build/monkey --replay 1234          (one seed, each input printed)
+//   ./build/monkey --prova 5 ...           (every full challenge is title 5)
 // The seeds are spread over one process per core; the summary gives matches
 // played, inputs sent, windows visited and every failing seed with its last
 // inputs.
@@ -38,6 +39,7 @@ int runSeeds(quint64 from, quint64 count, int matches, bool replay)
     Totals t;
     for (quint64 seed = from; seed < from + count; ++seed) {
         Monkey monkey(seed, replay ? std::function<void(const QString&)>(print) : std::function<void(const QString&)>());
+        monkey.soloProva(qEnvironmentVariableIntValue("ZOLMERA_MONKEY_PROVA"));
         const MonkeyReport r = monkey.run(matches);
         ++t.seeds;
         t.matches += r.matches;
@@ -86,7 +88,11 @@ int main(int argc, char** argv)
     p.addOption({"matches", "Matches per seed.", "n", "2"});
     p.addOption({"jobs", "Processes (default: one per core).", "n", QString::number(QThread::idealThreadCount())});
     p.addOption({"replay", "Replays one seed, printing each input.", "seed"});
+    p.addOption({"prova", "Every full challenge launched is this title (1-20).", "n"});
     p.process(app);
+    // Through the environment, so the processes of the other cores have it too.
+    if (p.isSet("prova"))
+        qputenv("ZOLMERA_MONKEY_PROVA", p.value("prova").toUtf8());
 
     const int matches = p.value("matches").toInt();
     if (p.isSet("replay"))

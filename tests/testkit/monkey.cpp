@@ -76,6 +76,12 @@ void Monkey::newWorld()
     world_ = std::make_unique<World>();
     world_->ctx = std::make_unique<AppContext>(world_->fakes.platform(), dir_.path());
     componi(*world_->ctx);
+    if (soloProva_ > 0) {
+        auto& c = world_->ctx->catalogo;
+        for (std::size_t k = 1; k < c.prove.size(); ++k)
+            if (k != std::size_t(soloProva_))
+                c.prove[k] = c.prove[std::size_t(soloProva_)];
+    }
     world_->fakes.random.seedFallback(report_.seed * 1000003ULL + quint64(++programs_));
     world_->fakes.messages.responder = [this](const FakeMessageBoxes::Asked& a) -> std::pair<int, double> {
         int answer = mb::OK;

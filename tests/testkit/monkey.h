@@ -45,6 +45,9 @@ public:
     // Plays until this many matches have ended, the program ends, a check
     // fails or the inputs run out.
     MonkeyReport run(int matches, qint64 maxInputs = 100000);
+    // Every full challenge the board launches is this one (1..20): a long
+    // run on one window. 0 leaves the draw alone.
+    void soloProva(int titolo) { soloProva_ = titolo; }
 
     // A match that neither ends nor is abandoned within this much virtual
     // time is stuck.
@@ -130,6 +133,7 @@ private:
     qint64 maxInputs_ = 0;
     int matchesWanted_ = 0;
     bool stopped_ = false;
+    int soloProva_ = 0;
 };
 
 }  // namespace zolmera::testing
