@@ -76,7 +76,8 @@ private slots:
         BoardWorld w;
         w.M().strParlato = "Play";
         frmRuota& R = w.apri();
-        w.fakes.random.pushDraw(14, 20);   // a full challenge not built yet: void
+        w.segnapostoProva<14>(R);
+        w.fakes.random.pushDraw(14, 20);   // a void full challenge
         w.passo();
         w.click(w.ctx->screens.find<frmSegnaposto<TipoSegnaposto::Prova, 14>>()->cmdEsegui);
         w.fakes.random.pushDraw(1, 18);   // CALCOLO OGGETTI

@@ -261,6 +261,7 @@ private slots:
     {
         BoardWorld w;
         frmRuota& R = w.apri();
+        w.segnapostoProva<14>(R);
         w.fakes.random.pushDraw(14, 20);
         w.passo();
         using Domandiere = frmSegnaposto<TipoSegnaposto::Prova, 14>;
@@ -278,6 +279,7 @@ private slots:
     {
         BoardWorld w;
         frmRuota& R = w.apri();
+        w.segnapostoProva<5>(R);
         w.fakes.random.pushDraw(5, 20);
         w.passo();
         using Geo = frmSegnaposto<TipoSegnaposto::Prova, 5>;

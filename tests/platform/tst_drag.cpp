@@ -95,6 +95,27 @@ private slots:
         QVERIFY(!Trascinamento::corrente().sorgente());
     }
 
+    void aDropThroughTheWindowSystemReachesTheControlUnderThePointer()
+    {
+        // As a real mouse does it: the press grabs the pointer for the source,
+        // so the release is delivered to the source, wherever it happens.
+        TestWorld w;
+        Tavolo& t = shown(w);
+        QWindow* finestra = t.window()->windowHandle();
+        QVERIFY(finestra);
+        auto centro = [&](Control& c) { return c.widget()->mapTo(t.window(), c.widget()->rect().center()); };
+        QTest::mousePress(finestra, Qt::LeftButton, Qt::NoModifier, centro(t.imgPezzo));
+        QTest::mouseMove(finestra, centro(t.Label1[1]));
+        QTest::mouseRelease(finestra, Qt::LeftButton, Qt::NoModifier, centro(t.imgCronometro));
+        w.settle();
+        QCOMPARE(t.log, QStringList{"imgCronometro <- imgPezzo"});
+        // The grab ended with the drop: the next press is the control's own.
+        t.Label1[2].setDragMode(0);
+        QTest::mouseClick(finestra, Qt::LeftButton, Qt::NoModifier, centro(t.Label1[2]));
+        w.settle();
+        QCOMPARE(t.log.mid(1), (QStringList{"down", "click"}));
+    }
+
     void aDraggableControlRaisesNoClickAndAPlainOneStillDoes()
     {
         TestWorld w;

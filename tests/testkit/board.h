@@ -3,6 +3,7 @@
 // in place of the real ones, so each hand-back can be played as a test wants.
 #include "board/frmRuota.h"
 #include "board/operazioni.h"
+#include "challenges/base/segnaposto.h"
 #include "testkit/world.h"
 
 namespace zolmera::testing {
@@ -46,6 +47,15 @@ public:
     // Puts the test challenge behind every title of the board's catalogue;
     // each launch is logged as "P<k>", "p<k>" or "extra".
     void sostituisciProve(frmRuota& R);
+    // Puts the "not available yet" window behind full challenge K, which the
+    // game itself no longer has: the quickest void challenge of a test.
+    template <int K>
+    void segnapostoProva(frmRuota& R)
+    {
+        R.lancio.catalogo.prove[std::size_t(K)] = [](AppContext& c) {
+            c.screens.get<frmSegnaposto<TipoSegnaposto::Prova, K>>().show();
+        };
+    }
     // Opens challenge T over the board as a turn of the step button leaves
     // it: the step button hidden, the board locked, the window shown.
     template <class T>
