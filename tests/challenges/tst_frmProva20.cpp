@@ -173,8 +173,9 @@ private slots:
         // L O R A D I P R A N Z O: which of its two drawings each letter shows.
         w.turno(mosse, {0.9, 0.1, 0.1, 0.3, 0.6, 0.2, 0.7, 0.8, 0.6, 0.2, 0.9, 0.4});
         const QString vuota = QStringLiteral(". . . . . . . . . . . .");
-        QCOMPARE(celle.join(QLatin1Char(' ')), (QStringList{". . 17 ' 22 26 0 . 7 14 . .", ". . . 25 27 1 20 37 22 . . .", vuota}
-                                                    .join(QLatin1Char(' '))));
+        // R shows both its drawings, 26 and 27; O the same one twice.
+        const QStringList righe{". . 17 ' 22 26 0 . 7 14 . .", ". . . 25 27 1 20 37 22 . . .", vuota};
+        QCOMPARE(celle.join(QLatin1Char(' ')), righe.join(QLatin1Char(' ')));
         QCOMPARE(suggerimento, QStringLiteral("frase: 1-3-2-6"));
         QVERIFY(attivo);
         QCOMPARE(w.griglia().join(QLatin1Char(' ')), QStringList(3, vuota).join(QLatin1Char(' ')));
