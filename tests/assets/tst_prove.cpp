@@ -25,6 +25,16 @@ QStringList personaggiValidi()
             righe << frmProva10::kCategorie[std::size_t(c - 1)].marcatore + QStringLiteral("\tNome %1.%2").arg(c).arg(k);
     return righe;
 }
+// A phrases' table that keeps every rule: a note, then phrase k (0 to 99)
+// on line k + 2, "PROVA" and two letters that have drawings.
+QStringList rebusValidi()
+{
+    const QString lettere = QStringLiteral("ABCDEFGILMNOPRSTUVZ");
+    QStringList righe{QStringLiteral("# frasi di prova")};
+    for (int k = 0; k < 100; ++k)
+        righe << QStringLiteral("PROVA %1%2\tproverbio").arg(lettere.at(k / 19)).arg(lettere.at(k % 19));
+    return righe;
+}
 QStringList controlla(const QString& file, const QByteArray& dati)
 {
     QList<ErroreTabella> errori;
@@ -82,6 +92,49 @@ private slots:
         QCOMPARE(testi, QStringList{errore});
     }
 
+    void aPhraseThatBreaksARuleStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 7, "PROVA AF", becomes this; "-" removes it
+        QTest::addColumn<QString>("errore");
+        const QString qui = QStringLiteral("rebus.tsv:7: ");
+        QTest::newRow("elision and accent") << "L'ORA E' GIUNTA\tscritta per il gioco" << QString();
+        QTest::newRow("three full lines") << "PRENDERE DUE PICCIONI CON UNA FAVA\tmodo di dire" << QString();
+        QTest::newRow("a letter with no drawing") << "LA CHIAVE\tproverbio"
+                                                << qui + "\"H\" has no drawing (only ABCDEFGILMNOPRSTUVZ, the blank and the apostrophe)";
+        QTest::newRow("lower case") << "La volpe\tproverbio"
+                                    << qui + "\"a\" has no drawing (only ABCDEFGILMNOPRSTUVZ, the blank and the apostrophe)";
+        QTest::newRow("an accented letter") << QStringLiteral("CAFFÈ\tproverbio")
+                                            << qui + QStringLiteral("\"È\" has no drawing (only ABCDEFGILMNOPRSTUVZ, the blank and the apostrophe)");
+        QTest::newRow("two blanks") << "LA  VOLPE\tproverbio" << qui + "the phrase has two blanks in a row";
+        QTest::newRow("blanks around") << "LA VOLPE \tproverbio" << qui + "the phrase has blanks around it";
+        QTest::newRow("an apostrophe after nothing") << "'A VOLPE\tproverbio" << qui + "an apostrophe does not follow a letter";
+        QTest::newRow("an apostrophe after a blank") << "LA ' VOLPE\tproverbio" << qui + "an apostrophe does not follow a letter";
+        QTest::newRow("a word longer than a line") << "PRECIPITEVOLISSIMEVOLMENTE\tproverbio"
+                                                   << qui + "\"PRECIPITEVOLISSIMEVOLMENTE\" is longer than a line of 12 cells";
+        QTest::newRow("four lines") << "TUTTE LE STRADE PORTANO A ROMA\tproverbio"
+                                    << qui + "the phrase needs 4 lines of 12 cells, not 3";
+        QTest::newRow("not Windows-1252") << QStringLiteral("LA VOLPE ł\tproverbio")
+                                          << qui + QStringLiteral("the phrase has \"ł\", not in Windows-1252");
+        QTest::newRow("no source") << "LA VOLPE" << qui + "a row must be: phrase, source";
+        QTest::newRow("an unknown source") << "LA VOLPE\tcanzone"
+                                           << qui + "the source must be one of: proverbio, modo di dire, scioglilingua, favola di Esopo, scritta per il gioco";
+        QTest::newRow("the same phrase twice") << "PROVA AA\tmodo di dire" << qui + "\"PROVA AA\" is already on line 2";
+        QTest::newRow("99 phrases") << "-" << "rebus.tsv: the table has 99 phrases, not 100";
+    }
+    void aPhraseThatBreaksARuleStopsTheBuild()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QString, errore);
+        QStringList righe = rebusValidi();
+        QCOMPARE(righe[7 - 1], QStringLiteral("PROVA AF\tproverbio"));
+        if (nuova == QLatin1String("-"))
+            righe.removeAt(7 - 1);
+        else
+            righe[7 - 1] = nuova;
+        QCOMPARE(controlla(QStringLiteral("rebus.tsv"), righe.join(u'\n').toUtf8()),
+                 errore.isEmpty() ? QStringList() : QStringList{errore});
+    }
+
     void keptRulesAndUnknownTables()
     {
         // A table that keeps its rules passes, CRLF and notes and all.
@@ -101,6 +154,7 @@ private slots:
         const QDir cartella(QStringLiteral(ZOLMERA_SOURCE_DIR "/content/prove"));
         const QStringList nomi = cartella.entryList({QStringLiteral("*.tsv")}, QDir::Files);
         QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));
+        QVERIFY(nomi.contains(QStringLiteral("rebus.tsv")));
         QList<ErroreTabella> errori;
         for (const QString& nome : nomi) {
             const Tabella t = leggiTabella(cartella.filePath(nome), errori);
