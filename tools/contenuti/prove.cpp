@@ -1,5 +1,6 @@
 #include "prove.h"
 
+#include "prove_primadopo.h"
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
@@ -57,6 +58,7 @@ const QList<RegoleProva>& regoleProve()
         personaggi.maxNome = frmProva10::kMaxNome;
         r << RegoleProva{QStringLiteral("personaggi.tsv"),
                          [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
+        r << RegoleProva{QStringLiteral("primadopo.tsv"), controllaPrimaDopo};
         return r;
     }();
     return regole;
