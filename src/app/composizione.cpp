@@ -12,6 +12,7 @@
 #include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
+#include "challenges/mind/frmProva19.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva20.h"
 #include "challenges/mind/frmProva4.h"
@@ -99,6 +100,7 @@ CatalogoProve catalogo()
     c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
     c.prove[16] = apri<frmProva16>();
+    c.prove[19] = apri<frmProva19>();
     c.prove[20] = apri<frmProva20>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();

@@ -33,6 +33,16 @@ QStringList rebusValidi()
     QStringList righe{QStringLiteral("# frasi di prova")};
     for (int k = 0; k < 100; ++k)
         righe << QStringLiteral("PROVA %1%2\tproverbio").arg(lettere.at(k / 19)).arg(lettere.at(k % 19));
+// An events' table that keeps every rule: a note, then on line r + 1 the
+// reference event "EVENTO r" of 15 June 2000 with an event of 1999, one of
+// July 2000 and one of the day before.
+QStringList eventiValidi()
+{
+    QStringList righe{QStringLiteral("# eventi di prova")};
+    for (int r = 1; r <= 50; ++r)
+        righe << QStringLiteral("EVENTO %1\t2000-06-15\tFatto %1.1\t1999\tPRIMA\tFatto %1.2\t2000-07\tDOPO\t"
+                                "Fatto %1.3\t2000-06-14\tPRIMA")
+                     .arg(r);
     return righe;
 }
 QStringList controlla(const QString& file, const QByteArray& dati)
@@ -132,6 +142,60 @@ private slots:
         else
             righe[7 - 1] = nuova;
         QCOMPARE(controlla(QStringLiteral("rebus.tsv"), righe.join(u'\n').toUtf8()),
+    void anEventsRowBreakingARuleStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 8, row 7, becomes this; "-" removes it
+        QTest::addColumn<QString>("errore");
+        const QString qui = QStringLiteral("primadopo.tsv:8: ");
+        const QString fatti = QStringLiteral("\tFatto 7.2\t2000-07\tDOPO\tFatto 7.3\t2000-06-14\tPRIMA");
+        QTest::newRow("before Christ") << "ASSASSINIO DI CESARE\t-44-03-15\tDistruzione di Cartagine\t-146\tPRIMA\t"
+                                          "Battaglia di Azio\t-31-09-02\tDOPO\tEruzione del Vesuvio\t79\tDOPO"
+                                       << QString();
+        QTest::newRow("a field short") << "EVENTO 7\t2000-06-15\tFatto 7.1\t1999\tPRIMA" + fatti.section(u'\t', 0, 5)
+                                       << qui + "a row must be: reference event, date, then event, date, answer three times";
+        QTest::newRow("an empty field") << "EVENTO 7\t2000-06-15\tFatto 7.1\t\tPRIMA" + fatti << qui + "field 4 is empty";
+        QTest::newRow("not Windows-1252") << QStringLiteral("EVENTO 7\t2000-06-15\tFatto ł\t1999\tPRIMA") + fatti
+                                          << qui + QStringLiteral("field 3 has \"ł\", not in Windows-1252");
+        QTest::newRow("a reference not in capitals") << "Evento 7\t2000-06-15\tFatto 7.1\t1999\tPRIMA" + fatti
+                                                     << qui + "the reference event is not in capitals";
+        QTest::newRow("a reference of 68 characters") << QString(68, u'E') + "\t2000-06-15\tFatto 7.1\t1999\tPRIMA" + fatti
+                                                      << QString();
+        QTest::newRow("a reference of 69 characters")
+            << QString(69, u'E') + "\t2000-06-15\tFatto 7.1\t1999\tPRIMA" + fatti
+            << qui + "the reference event is longer than 68 characters";
+        QTest::newRow("an event of 73 characters")
+            << "EVENTO 7\t2000-06-15\tFatto 7.1\t1999\tPRIMA\t" + QString(73, u'f') + "\t2000-07\tDOPO\tFatto 7.3\t2001\tDOPO"
+            << qui + "event 2 is longer than 72 characters";
+        QTest::newRow("an event that is the reference")
+            << "EVENTO 7\t2000-06-15\tFatto 7.1\t1999\tPRIMA\tFatto 7.2\t2000-07\tDOPO\tevento 7\t2001\tDOPO"
+            << qui + "event 3 is the reference event";
+        QTest::newRow("an answer the dates deny") << "EVENTO 7\t2000-06-15\tFatto 7.1\t1999\tDOPO" + fatti
+                                                  << qui + "by the dates, the answer to event 1 is PRIMA, not DOPO";
+        QTest::newRow("an answer in lower case") << "EVENTO 7\t2000-06-15\tFatto 7.1\t1999\tprima" + fatti
+                                                 << qui + "the answer to event 1 is neither PRIMA nor DOPO";
+        QTest::newRow("the same year, no month") << "EVENTO 7\t2000-06-15\tFatto 7.1\t2000\tPRIMA" + fatti
+                                                 << qui + "the dates cannot tell whether event 1 came before or after";
+        QTest::newRow("the same day") << "EVENTO 7\t2000-06-15\tFatto 7.1\t2000-06-15\tPRIMA" + fatti
+                                      << qui + "the dates cannot tell whether event 1 came before or after";
+        QTest::newRow("month 13") << "EVENTO 7\t2000-06-15\tFatto 7.1\t2000-13\tPRIMA" + fatti
+                                  << qui + "the date of event 1, \"2000-13\", is not a year, year-month or year-month-day";
+        QTest::newRow("30 February") << "EVENTO 7\t2000-06-15\tFatto 7.1\t1999-02-30\tPRIMA" + fatti
+                                     << qui + "the date of event 1, \"1999-02-30\", is not a year, year-month or year-month-day";
+        QTest::newRow("a reference date in words") << "EVENTO 7\tgiugno 2000\tFatto 7.1\t1999\tPRIMA" + fatti
+                                                   << qui + "the reference date \"giugno 2000\" is not a year, year-month or year-month-day";
+        QTest::newRow("49 rows") << "-" << "primadopo.tsv: the table has 49 rows, not 50";
+    }
+    void anEventsRowBreakingARuleStopsTheBuild()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QString, errore);
+        QStringList righe = eventiValidi();
+        QVERIFY(righe[8 - 1].startsWith(QStringLiteral("EVENTO 7\t")));
+        if (nuova == QLatin1String("-"))
+            righe.removeAt(8 - 1);
+        else
+            righe[8 - 1] = nuova;
+        QCOMPARE(controlla(QStringLiteral("primadopo.tsv"), righe.join(u'\n').toUtf8()),
                  errore.isEmpty() ? QStringList() : QStringList{errore});
     }
 
@@ -139,6 +203,8 @@ private slots:
     {
         // A table that keeps its rules passes, CRLF and notes and all.
         QCOMPARE(controlla(QStringLiteral("personaggi.tsv"), personaggiValidi().join(QStringLiteral("\r\n")).toUtf8()),
+                 QStringList());
+        QCOMPARE(controlla(QStringLiteral("primadopo.tsv"), eventiValidi().join(QStringLiteral("\r\n")).toUtf8()),
                  QStringList());
         // A table with no rules of its own is refused, so none ships unchecked.
         QCOMPARE(controlla(QStringLiteral("indovinelli.tsv"), "Facile\tChi sono?\n"),
@@ -155,6 +221,7 @@ private slots:
         const QStringList nomi = cartella.entryList({QStringLiteral("*.tsv")}, QDir::Files);
         QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("rebus.tsv")));
+        QVERIFY(nomi.contains(QStringLiteral("primadopo.tsv")));
         QList<ErroreTabella> errori;
         for (const QString& nome : nomi) {
             const Tabella t = leggiTabella(cartella.filePath(nome), errori);

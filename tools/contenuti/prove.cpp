@@ -1,5 +1,6 @@
 #include "prove.h"
 
+#include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "regole.h"
 
@@ -59,6 +60,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("personaggi.tsv"),
                          [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
         r << RegoleProva{QStringLiteral("rebus.tsv"), controllaRebus};
+        r << RegoleProva{QStringLiteral("primadopo.tsv"), controllaPrimaDopo};
         return r;
     }();
     return regole;
