@@ -12,6 +12,7 @@
 #include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
+#include "challenges/mind/frmProva14.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva4.h"
 #include "challenges/mind/frmProva7.h"
@@ -97,6 +98,7 @@ CatalogoProve catalogo()
     c.prove[11] = apri<frmProva11>();
     c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
+    c.prove[14] = apri<frmProva14>();
     c.prove[16] = apri<frmProva16>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
