@@ -152,7 +152,7 @@ frmProva14::frmProva14(AppContext& context)
         }
     }
     const int rigaPunti = kRiga1 + kDomande * kPassoRiga + 180;
-    Label6.move(kTabellaLeft - 240, rigaPunti, 720, 360);
+    Label6.move(kTabellaLeft - 60, rigaPunti + 60, 600, 360);
     scritta(Label6, 10, false);
     for (int c = 0; c < 2; ++c) {
         Label& punti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));
