@@ -13,6 +13,7 @@
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva19.h"
+#include "challenges/mind/frmProva14.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva20.h"
 #include "challenges/mind/frmProva4.h"
@@ -101,6 +102,7 @@ CatalogoProve catalogo()
     c.prove[11] = apri<frmProva11>();
     c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
+    c.prove[14] = apri<frmProva14>();
     c.prove[16] = apri<frmProva16>();
     c.prove[19] = apri<frmProva19>();
     c.prove[20] = apri<frmProva20>();
