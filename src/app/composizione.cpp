@@ -14,6 +14,7 @@
 #include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva4.h"
+#include "challenges/mind/frmProva5.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
@@ -90,6 +91,7 @@ CatalogoProve catalogo()
     c.prove[2] = apri<frmProva2>();
     c.prove[3] = apri<frmProva3>();
     c.prove[4] = apri<frmProva4>();
+    c.prove[5] = apri<frmProva5>();
     c.prove[7] = apri<frmProva7>();
     c.prove[8] = apri<frmProva8>();
     c.prove[9] = apri<frmProva9>();
