@@ -56,7 +56,7 @@ frmProva5::frmProva5(AppContext& context)
     for (int k = 0; k < 2; ++k) {
         const int top = kRigaTabella + k * kPassoTabella;
         Label& nome = lblGiocatore.add(*this, QStringLiteral("lblGiocatore"));
-        nome.move(1560, top, 2520, 360);
+        nome.move(600, top, 3360, 360);
         Label& punti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));
         punti.move(kColonnaPunti, top, 1080, 360);
         punti.setAlignment(Label::Center);
