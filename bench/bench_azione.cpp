@@ -5,6 +5,7 @@
 // each step within a frame (16 ms), and a minefield turn nobody plays must
 // sleep (goal: under 2% of one core). The slot machine's reels turn on the
 // same 50 ms ticks and are held to the same goal.
+#include "attesa_pittura.h"
 #include "mondo.h"
 
 #include "board/operazioni.h"
@@ -19,7 +20,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -135,24 +135,7 @@ void tastiTenuti(benchmark::State& state)
         // Keys count once the countdown before the race is over.
         mondo.loop.waitUntil(mondo.loop.now() + 10.0, [&] { return !p.tmrSecondi.running(); });
         // Time from a key that moved a figure to that figure's next paint.
-        QElapsedTimer orologio;
-        orologio.start();
-        double premuto = -1;
-        struct Spia : QObject {
-            std::function<void()> dipinto;
-            bool eventFilter(QObject*, QEvent* e) override
-            {
-                if (e->type() == QEvent::Paint && dipinto)
-                    dipinto();
-                return false;
-            }
-        } spia;
-        spia.dipinto = [&] {
-            if (premuto >= 0) {
-                attese.push_back(double(orologio.nsecsElapsed()) / 1e6 - premuto);
-                premuto = -1;
-            }
-        };
+        bench::AttesaPittura spia(attese);
         p.cane.widget()->installEventFilter(&spia);
         p.coniglio.widget()->installEventFilter(&spia);
         const QString su[2] = {mondo.ctx.M.strSu1, mondo.ctx.M.strSu2};
@@ -164,10 +147,10 @@ void tastiTenuti(benchmark::State& state)
             const int k = i % 2;
             Image& figura = k == 0 ? p.cane : p.coniglio;
             const int prima = figura.top();
-            premuto = double(orologio.nsecsElapsed()) / 1e6;
+            spia.input();
             tasto(p, (scende[k] ? giu[k] : su[k]).at(0).toLower(), true);
             if (figura.top() == prima) {
-                premuto = -1;
+                spia.nulla();
                 scende[k] = !scende[k];
             }
             mondo.loop.waitUntil(mondo.loop.now() + 1.0 / 60.0, [] { return false; });

@@ -18,6 +18,7 @@
 #include "challenges/mind/frmProva20.h"
 #include "challenges/mind/frmProva4.h"
 #include "challenges/mind/frmProva6.h"
+#include "challenges/mind/frmProva5.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
@@ -94,6 +95,7 @@ CatalogoProve catalogo()
     c.prove[2] = apri<frmProva2>();
     c.prove[3] = apri<frmProva3>();
     c.prove[4] = apri<frmProva4>();
+    c.prove[5] = apri<frmProva5>();
     c.prove[6] = apri<frmProva6>();
     c.prove[7] = apri<frmProva7>();
     c.prove[8] = apri<frmProva8>();

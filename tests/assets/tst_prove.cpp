@@ -47,6 +47,15 @@ QStringList eventiValidi()
                      .arg(r);
     return righe;
 }
+// A place names' table that keeps every rule: a note, then 115 names
+// "LOCxyz", xyz the entry's number in letters; line 1 + k holds entry k.
+QStringList localitaValide()
+{
+    QStringList righe{QStringLiteral("# nomi di prova")};
+    for (int k = 1; k <= 115; ++k)
+        righe << QStringLiteral("LOC") + QChar(u'A' + k / 26 / 26) + QChar(u'A' + k / 26 % 26) + QChar(u'A' + k % 26);
+    return righe;
+}
 QStringList controlla(const QString& file, const QByteArray& dati)
 {
     QList<ErroreTabella> errori;
@@ -204,6 +213,37 @@ private slots:
                  errore.isEmpty() ? QStringList() : QStringList{errore});
     }
 
+    void aBrokenPlaceNameStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 60, entry 59, becomes this; "-" removes it, "+" adds a row
+        QTest::addColumn<QString>("errore");
+        const QString qui = QStringLiteral("localita.tsv:60: ");
+        QTest::newRow("kept") << "MILANO" << QString();
+        QTest::newRow("lower case") << "Milano" << qui + "\"Milano\" is not six letters A to Z";
+        QTest::newRow("five letters") << "MILAN" << qui + "\"MILAN\" is not six letters A to Z";
+        QTest::newRow("seven letters") << "MILANOO" << qui + "\"MILANOO\" is not six letters A to Z";
+        QTest::newRow("an accent") << QStringLiteral("CEFALÙ") << qui + QStringLiteral("\"CEFALÙ\" is not six letters A to Z");
+        QTest::newRow("a blank") << "MILAN " << qui + "\"MILAN \" is not six letters A to Z";
+        QTest::newRow("a second field") << "MILANO\tLombardia" << qui + "a row must be one place name alone";
+        QTest::newRow("the same name twice") << "LOCAAB" << qui + "\"LOCAAB\" is already on line 2";
+        QTest::newRow("114 names") << "-" << "localita.tsv: the table has 114 names, not 115";
+        QTest::newRow("116 names") << "+" << "localita.tsv: the table has 116 names, not 115";
+    }
+    void aBrokenPlaceNameStopsTheBuild()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QString, errore);
+        QStringList righe = localitaValide();
+        if (nuova == QLatin1String("-"))
+            righe.removeAt(60 - 1);
+        else if (nuova == QLatin1String("+"))
+            righe << QStringLiteral("MILANO");
+        else
+            righe[60 - 1] = nuova;
+        const QStringList testi = controlla(QStringLiteral("localita.tsv"), righe.join(u'\n').toUtf8());
+        QCOMPARE(testi, errore.isEmpty() ? QStringList() : QStringList{errore});
+    }
+
     void keptRulesAndUnknownTables()
     {
         // A table that keeps its rules passes, CRLF and notes and all.
@@ -224,6 +264,7 @@ private slots:
     {
         const QDir cartella(QStringLiteral(ZOLMERA_SOURCE_DIR "/content/prove"));
         const QStringList nomi = cartella.entryList({QStringLiteral("*.tsv")}, QDir::Files);
+        QVERIFY(nomi.contains(QStringLiteral("localita.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("primadopo.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("rebus.tsv")));

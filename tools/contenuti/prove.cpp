@@ -61,6 +61,7 @@ const QList<RegoleProva>& regoleProve()
                          [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
         r << RegoleProva{QStringLiteral("rebus.tsv"), controllaRebus};
         r << RegoleProva{QStringLiteral("primadopo.tsv"), controllaPrimaDopo};
+        r << RegoleProva{QStringLiteral("localita.tsv"), controllaLocalita};
         return r;
     }();
     return regole;

@@ -16,6 +16,9 @@ struct RegoleGruppi {
 };
 void controllaGruppi(const Tabella& t, const RegoleGruppi& regole, QList<ErroreTabella>& errori);
 
+// The geo-anagram's place names.
+void controllaLocalita(const Tabella& t, QList<ErroreTabella>& errori);
+
 struct RegoleProva {
     QString file;          // "personaggi.tsv"
     std::function<void(const Tabella&, QList<ErroreTabella>&)> controlla;
