@@ -19,6 +19,7 @@
 #include "challenges/mind/frmProva4.h"
 #include "challenges/mind/frmProva6.h"
 #include "challenges/mind/frmProva5.h"
+#include "challenges/mind/frmProva15.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
@@ -105,6 +106,7 @@ CatalogoProve catalogo()
     c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
     c.prove[14] = apri<frmProva14>();
+    c.prove[15] = apri<frmProva15>();
     c.prove[16] = apri<frmProva16>();
     c.prove[19] = apri<frmProva19>();
     c.prove[20] = apri<frmProva20>();

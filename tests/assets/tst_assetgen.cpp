@@ -25,6 +25,7 @@ picture  images/sfondo.bmp   117x61   studio natale
 picture  intro/piatto.gif    90x60    piatto pieno
 picture  intro/mini.gif      16x12    piatto
 picture  images/studio.gif   234x122  studio natale
+picture  images/tavolozza.bmp  117x61  studio colori=256
 )");
 
 // The PCM samples of a WAV file with the 44-byte header that the game expects,
@@ -80,6 +81,7 @@ private slots:
     void pictures();
     void gifKeepsTheDrawing_data();
     void gifKeepsTheDrawing();
+    void bmpOf256Colours();
     void sounds_data();
     void sounds();
     void editionLineTakesThePlaceOfTheCommonOne();
@@ -243,6 +245,31 @@ void TstAssetgen::gifKeepsTheDrawing()
     }
 }
 
+// colori=256: an 8-bit BMP with its own palette, close to what was drawn.
+void TstAssetgen::bmpOf256Colours()
+{
+    for (int edition = 1; edition <= 4; ++edition) {
+        QImageReader reader(m_pictures.filePath(QStringLiteral("out/images%1/tavolozza.bmp").arg(edition)));
+        QCOMPARE(reader.format(), QByteArray("bmp"));
+        const QImage bmp = reader.read();
+        QCOMPARE(bmp.format(), QImage::Format_Indexed8);
+        QVERIFY(bmp.colorCount() > 16 && bmp.colorCount() <= 256);
+        const QImage got = bmp.convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = QImage(m_pictures.filePath(QStringLiteral("preview/images%1/tavolozza.png").arg(edition)))
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(got.size(), drawn.size());
+        double error = 0;
+        for (int y = 0; y < got.height(); ++y)
+            for (int x = 0; x < got.width(); ++x) {
+                const QRgb a = got.pixel(x, y), b = drawn.pixel(x, y);
+                error += (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)))
+                    / 3.0;
+            }
+        error /= double(got.width() * got.height());
+        QVERIFY2(error <= 6.0, qPrintable(QStringLiteral("edition %1: mean error %2").arg(edition).arg(error)));
+    }
+}
+
 void TstAssetgen::sounds_data()
 {
     QTest::addColumn<QString>("file");
@@ -360,6 +387,9 @@ void TstAssetgen::failures_data()
     QTest::newRow("made twice for one edition")
         << QStringLiteral("picture@1 images/a.jpg 10x10 studio\npicture@ZOLMER90 images/a.jpg 20x20 studio\n") << false
         << false << QStringLiteral("manifest.txt:2: images/a.jpg is already made for edition 1") << picture;
+    QTest::newRow("colours other than 256") << QStringLiteral("picture images/a.bmp 10x10 studio colori=16\n") << false
+                                            << false << QStringLiteral("images1/a.bmp: colori=16: only colori=256")
+                                            << QStringLiteral("images1/a.bmp");
     QTest::newRow("quote not closed") << QStringLiteral("picture images/a.jpg 10x10 startmenu subtitle=\"Ciao\n")
                                       << false << false << QStringLiteral("double quote is not closed") << picture;
     QTest::newRow("failing sox recipe") << QStringLiteral("effect sounds/a.wav synth 0.1 nonsense 440\n") << false

@@ -51,7 +51,12 @@ QString runPicture(const Job& job)
         if (!ground.isValid())
             return QStringLiteral("fondo=%1 is not a colour (use #rrggbb)").arg(job.line->params.value("fondo"));
     }
-    return writePicture(image, job.outputs.first(), ground);
+    // colori=256: a BMP of 256 colours, for pictures whose cells must keep exact
+    // pixel bounds and a small file.
+    const QString colori = job.line->params.value(QStringLiteral("colori"));
+    if (!colori.isEmpty() && (colori != u"256" || !job.outputs.first().endsWith(u".bmp", Qt::CaseInsensitive)))
+        return QStringLiteral("colori=%1: only colori=256 on a .bmp picture").arg(colori);
+    return writePicture(image, job.outputs.first(), ground, !colori.isEmpty());
 }
 
 QString runSound(const Job& job, const SoundTools& tools)

@@ -31,7 +31,7 @@ QImage drawPicture(const ManifestLine& line, int edition, QString* error)
     return image;
 }
 
-QString writePicture(const QImage& image, const QString& path, const QColor& ground)
+QString writePicture(const QImage& image, const QString& path, const QColor& ground, bool palette256)
 {
     const QString type = QFileInfo(path).suffix().toLower();
     QSaveFile file(path);
@@ -48,6 +48,12 @@ QString writePicture(const QImage& image, const QString& path, const QColor& gro
             p.drawImage(0, 0, image);
         }
         const bool jpeg = type == u"jpg" || type == u"jpeg";
+        if (palette256 && !jpeg) {
+            // Qt writes an indexed picture as an 8-bit BMP with its palette.
+            const IndexedPicture reduced = reduceColours(opaque);
+            opaque = reduced.indices;
+            opaque.setColorTable(reduced.palette);
+        }
         QImageWriter writer(&file, jpeg ? "jpeg" : "bmp");
         if (jpeg)
             writer.setQuality(90);

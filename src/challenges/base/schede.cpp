@@ -39,7 +39,7 @@ const std::array<SchedaProva, 20>& prove()
         completa(12, QStringLiteral("I PREDATORI DELLA CHIAVE PERDUTA"), 29),
         completa(13, QStringLiteral("CALCI DI RIGORE"), 30),
         completa(14, QStringLiteral("IL DOMANDIERE"), 31),
-        completa(15, QStringLiteral("IL PUZZLE"), 42, 31),
+        completa(15, QStringLiteral("IL PUZZLE"), 42),
         completa(16, QStringLiteral("CASCATA DI PALLONCINI"), 43),
         completa(17, QStringLiteral("LA SPESA E' GIUSTA"), 44, 25),
         completa(18, QStringLiteral("CANTANTI E CANZONI"), 45, 22),
