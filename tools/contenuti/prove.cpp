@@ -1,5 +1,7 @@
 #include "prove.h"
 
+#include "prove_frmProva18.h"
+
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
@@ -57,6 +59,7 @@ const QList<RegoleProva>& regoleProve()
         personaggi.maxNome = frmProva10::kMaxNome;
         r << RegoleProva{QStringLiteral("personaggi.tsv"),
                          [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
+        r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
         return r;
     }();
     return regole;
