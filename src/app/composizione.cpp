@@ -12,14 +12,15 @@
 #include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
 #include "challenges/base/segnaposto.h"
-#include "challenges/mind/frmProva19.h"
 #include "challenges/mind/frmProva14.h"
+#include "challenges/mind/frmProva15.h"
+#include "challenges/mind/frmProva18.h"
+#include "challenges/mind/frmProva19.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva20.h"
 #include "challenges/mind/frmProva4.h"
-#include "challenges/mind/frmProva6.h"
 #include "challenges/mind/frmProva5.h"
-#include "challenges/mind/frmProva15.h"
+#include "challenges/mind/frmProva6.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
@@ -108,6 +109,7 @@ CatalogoProve catalogo()
     c.prove[14] = apri<frmProva14>();
     c.prove[15] = apri<frmProva15>();
     c.prove[16] = apri<frmProva16>();
+    c.prove[18] = apri<frmProva18>();
     c.prove[19] = apri<frmProva19>();
     c.prove[20] = apri<frmProva20>();
     c.provine[1] = apri<frmProvina1>();

@@ -56,6 +56,15 @@ QStringList localitaValide()
         righe << QStringLiteral("LOC") + QChar(u'A' + k / 26 / 26) + QChar(u'A' + k / 26 % 26) + QChar(u'A' + k % 26);
     return righe;
 }
+// A performers' table that keeps every rule: line 1 a note, line 1 + k
+// "Cantante k <tab> Canzone k <tab> 1960".
+QStringList cantantiValidi()
+{
+    QStringList righe{QStringLiteral("# cantanti di prova")};
+    for (int k = 1; k <= 114; ++k)
+        righe << QStringLiteral("Cantante %1\tCanzone %1\t1960").arg(k);
+    return righe;
+}
 QStringList controlla(const QString& file, const QByteArray& dati)
 {
     QList<ErroreTabella> errori;
@@ -244,6 +253,47 @@ private slots:
         QCOMPARE(testi, errore.isEmpty() ? QStringList() : QStringList{errore});
     }
 
+    void aBrokenPerformersRowStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 41, "Cantante 40", becomes this; "-" removes it
+        QTest::addColumn<QStringList>("errori");
+        const QString qui = QStringLiteral("cantanti.tsv:41: ");
+        const QString corta = QStringLiteral("cantanti.tsv: the table has 113 rows, not 114");
+        QTest::newRow("no year") << "Cantante 40\tCanzone 40" << QStringList{qui + "a row must be: performer, title, year"};
+        QTest::newRow("a fourth field") << "Cantante 40\tCanzone 40\t1960\tnota"
+                                        << QStringList{qui + "a row must be: performer, title, year"};
+        QTest::newRow("an empty performer") << "\tCanzone 40\t1960" << QStringList{qui + "the performer is empty"};
+        QTest::newRow("a title with blanks around") << "Cantante 40\t Canzone 40\t1960"
+                                                    << QStringList{qui + "the title has blanks around it"};
+        QTest::newRow("not Windows-1252") << QStringLiteral("Cantante 40\tCanzone ł\t1960")
+                                          << QStringList{qui + QStringLiteral("the title has \"ł\", not in Windows-1252")};
+        QTest::newRow("a performer of 21 characters") << "Cantante " + QString(12, u'x') + "\tCanzone 40\t1960" << QStringList{};
+        QTest::newRow("a performer of 22") << "Cantante " + QString(13, u'x') + "\tCanzone 40\t1960"
+                                           << QStringList{qui + "the performer is longer than 21 characters"};
+        QTest::newRow("a title of 33 characters") << "Cantante 40\tCanzone " + QString(25, u'x') + "\t1960" << QStringList{};
+        QTest::newRow("a title of 34") << "Cantante 40\tCanzone " + QString(26, u'x') + "\t1960"
+                                       << QStringList{qui + "the title is longer than 33 characters"};
+        QTest::newRow("a performer twice") << "Cantante 3\tCanzone 40\t1960"
+                                           << QStringList{qui + "\"Cantante 3\" is already on line 4"};
+        QTest::newRow("a title twice, in another case") << "Cantante 40\tCANZONE 114\t1960"
+                                                        << QStringList{"cantanti.tsv:115: \"Canzone 114\" is already on line 41"};
+        QTest::newRow("a year in words") << "Cantante 40\tCanzone 40\tmille" << QStringList{qui + "the year must be four digits from 1900 to 2099"};
+        QTest::newRow("a year of two digits") << "Cantante 40\tCanzone 40\t60" << QStringList{qui + "the year must be four digits from 1900 to 2099"};
+        QTest::newRow("113 rows") << "-" << QStringList{corta};
+    }
+    void aBrokenPerformersRowStopsTheBuild()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QStringList, errori);
+        QStringList righe = cantantiValidi();
+        QCOMPARE(righe[41 - 1], QStringLiteral("Cantante 40\tCanzone 40\t1960"));
+        if (nuova == QLatin1String("-"))
+            righe.removeAt(41 - 1);
+        else
+            righe[41 - 1] = nuova;
+        QCOMPARE(controlla(QStringLiteral("cantanti.tsv"), righe.join(u'\n').toUtf8()), errori);
+    }
+
     void keptRulesAndUnknownTables()
     {
         // A table that keeps its rules passes, CRLF and notes and all.
@@ -263,6 +313,7 @@ private slots:
     void theShippedTablesKeepTheirRules()
     {
         const QDir cartella(QStringLiteral(ZOLMERA_SOURCE_DIR "/content/prove"));
+        QVERIFY(nomi.contains(QStringLiteral("cantanti.tsv")));
         const QStringList nomi = cartella.entryList({QStringLiteral("*.tsv")}, QDir::Files);
         QVERIFY(nomi.contains(QStringLiteral("localita.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));

@@ -1,5 +1,6 @@
 #include "prove.h"
 
+#include "prove_cantanti.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "regole.h"
@@ -62,6 +63,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("rebus.tsv"), controllaRebus};
         r << RegoleProva{QStringLiteral("primadopo.tsv"), controllaPrimaDopo};
         r << RegoleProva{QStringLiteral("localita.tsv"), controllaLocalita};
+        r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
         return r;
     }();
     return regole;
