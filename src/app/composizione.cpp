@@ -14,6 +14,7 @@
 #include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/mind/frmProva4.h"
+#include "challenges/mind/frmProva17.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
@@ -98,6 +99,7 @@ CatalogoProve catalogo()
     c.prove[12] = apri<frmProva12>();
     c.prove[13] = apri<frmProva13>();
     c.prove[16] = apri<frmProva16>();
+    c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
     return c;

@@ -57,6 +57,7 @@ const QList<RegoleProva>& regoleProve()
         personaggi.maxNome = frmProva10::kMaxNome;
         r << RegoleProva{QStringLiteral("personaggi.tsv"),
                          [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
+        r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         return r;
     }();
     return regole;

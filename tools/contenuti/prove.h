@@ -16,6 +16,9 @@ struct RegoleGruppi {
 };
 void controllaGruppi(const Tabella& t, const RegoleGruppi& regole, QList<ErroreTabella>& errori);
 
+// The products of "LA SPESA E' GIUSTA": name, lowest and highest price per kilogram.
+void controllaSpesa(const Tabella& t, QList<ErroreTabella>& errori);
+
 struct RegoleProva {
     QString file;          // "personaggi.tsv"
     std::function<void(const Tabella&, QList<ErroreTabella>&)> controlla;
