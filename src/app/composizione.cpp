@@ -21,6 +21,7 @@
 #include "challenges/mind/frmProva4.h"
 #include "challenges/mind/frmProva5.h"
 #include "challenges/mind/frmProva6.h"
+#include "challenges/mind/frmProva17.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
@@ -112,6 +113,7 @@ CatalogoProve catalogo()
     c.prove[18] = apri<frmProva18>();
     c.prove[19] = apri<frmProva19>();
     c.prove[20] = apri<frmProva20>();
+    c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
     return c;

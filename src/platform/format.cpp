@@ -122,6 +122,11 @@ QString formatImportoDecimali(double n)
     return fixedPoint(n, 2, 1, true);
 }
 
+QString formatDecimali(double n)
+{
+    return fixedPoint(n, 2, 1, false);
+}
+
 QString formatDueCifre(qint64 n)
 {
     return (n < 0 ? QStringLiteral("-") : QString()) +

@@ -9,6 +9,9 @@ namespace zolmera {
 QString formatImporto(qint64 n);
 // "##,###,##0.00": "1.234,50", with a decimal comma; rounds half away from zero.
 QString formatImportoDecimali(double n);
+// "##0.00": two decimals, decimal comma, no grouping ("0,50", "1234,50");
+// rounds half away from zero.
+QString formatDecimali(double n);
 // "00": at least two digits ("05", "123", "-05").
 QString formatDueCifre(qint64 n);
 // "00.00": two integer digits at least and two decimals, decimal comma ("05,50").

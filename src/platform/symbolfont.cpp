@@ -12,6 +12,8 @@ const QHash<QChar, QString>& tabella(const QString& family)
     static const QHash<QChar, QString> wingdings3 = {
         {QLatin1Char('Z'), QStringLiteral("\u25C0")},   // black left-pointing triangle
         {QLatin1Char('['), QStringLiteral("\u25B6")},   // black right-pointing triangle
+        {QChar(0xCE), QStringLiteral("\u25B2")},        // an arrow up: more
+        {QChar(0xCF), QStringLiteral("\u25BC")},        // an arrow down: less
     };
     static const QHash<QChar, QString> webdings = {
         {QLatin1Char('b'), QString::fromUcs4(U"\U0001F6B2")},   // bicycle

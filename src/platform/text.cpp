@@ -1,6 +1,9 @@
 #include "platform/text.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
 
 namespace zolmera {
 
@@ -116,6 +119,101 @@ QString fixedText(const QString& s, int n)
     if (n <= 0)
         return {};
     return s.left(n).leftJustified(n, u' ');
+}
+
+namespace {
+
+// "&H" and "&O" numbers are whole numbers of the platform's integer types:
+// up to four hex digits a 16-bit one (&HFFFF is -1), up to eight a 32-bit one.
+double interoConBase(const std::string& cifre, int base)
+{
+    quint64 v = 0;
+    std::size_t letti = 0;
+    for (char c : cifre) {
+        const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : 99;
+        if (d >= base || v > 0xFFFFFFFFull / quint64(base))
+            break;
+        v = v * quint64(base) + quint64(d);
+        ++letti;
+    }
+    if (letti == 0)
+        return 0;
+    // Digits past the eighth are left unread.
+    return v <= 0xFFFF ? double(qint16(quint16(v))) : double(qint32(quint32(v)));
+}
+
+}  // namespace
+
+double vbVal(const QString& s)
+{
+    std::string t;
+    t.reserve(std::size_t(s.size()));
+    for (QChar c : s) {
+        if (c == u' ' || c == u'\t' || c == u'\n')
+            continue;
+        // Nothing past ASCII can be part of a number.
+        t.push_back(c.unicode() < 0x80 ? char(c.unicode()) : '\x7f');
+    }
+    if (t.size() >= 2 && t[0] == '&') {
+        if (t[1] == 'H' || t[1] == 'h')
+            return interoConBase(t.substr(2), 16);
+        if (t[1] == 'O' || t[1] == 'o')
+            return interoConBase(t.substr(2), 8);
+        return interoConBase(t.substr(1), 8);
+    }
+    // Copy the number's own characters, then read them: from_chars knows no
+    // locale, so an Italian desktop reads "1.5" as one and a half too.
+    std::string n;
+    std::size_t i = 0;
+    const auto cifra = [&](std::size_t k) { return k < t.size() && t[k] >= '0' && t[k] <= '9'; };
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        if (t[i] == '-')
+            n.push_back('-');
+        ++i;
+    }
+    bool mantissa = false;
+    while (cifra(i)) {
+        n.push_back(t[i++]);
+        mantissa = true;
+    }
+    // Written out plainly: ".5" as "0.5", and a point with no digit after it
+    // left out.
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        if (cifra(i)) {
+            if (!mantissa)
+                n.push_back('0');
+            n.push_back('.');
+        }
+        while (cifra(i)) {
+            n.push_back(t[i++]);
+            mantissa = true;
+        }
+    }
+    if (!mantissa)
+        return 0;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string esponente = "e";
+        if (j < t.size() && (t[j] == '+' || t[j] == '-'))
+            esponente.push_back(t[j++]);
+        if (cifra(j)) {
+            while (cifra(j))
+                esponente.push_back(t[j++]);
+            n += esponente;
+        }
+    }
+    double v = 0;
+    const auto [fine, esito] = std::from_chars(n.data(), n.data() + n.size(), v);
+    Q_UNUSED(fine);
+    if (esito == std::errc::result_out_of_range) {
+        // Too large for a double reads as infinite, too small as zero.
+        const bool negativo = n.front() == '-';
+        const std::size_t e = n.find('e');
+        const bool piccolo = e != std::string::npos && e + 1 < n.size() && n[e + 1] == '-';
+        return piccolo ? 0.0 : (negativo ? -HUGE_VAL : HUGE_VAL);
+    }
+    return v;
 }
 
 }  // namespace zolmera

@@ -20,6 +20,13 @@ QString vbTrim(const QString& s);
 QString vbLTrim(const QString& s);
 QString vbRTrim(const QString& s);
 
+// Val(): the number a text starts with, 0 when it starts with none. Blanks,
+// tabs and line feeds are skipped wherever they are; then a sign, digits
+// with a "." as the decimal point (never a comma) and an exponent (E or D),
+// or a whole number in hexadecimal ("&H1F") or octal ("&O17"). Reading stops
+// at the first character that cannot go on the number.
+double vbVal(const QString& s);
+
 // A fixed text of n characters: a shorter value is padded with blanks on the
 // right, a longer one is cut.
 QString fixedText(const QString& s, int n);

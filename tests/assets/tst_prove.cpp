@@ -65,6 +65,15 @@ QStringList cantantiValidi()
         righe << QStringLiteral("Cantante %1\tCanzone %1\t1960").arg(k);
     return righe;
 }
+// A products' table that keeps every rule: a note, then "Prodotto k" on line
+// k + 1, from 1.00 to 2.00 euro a kilogram.
+QStringList spesaValida()
+{
+    QStringList righe{QStringLiteral("# prodotti di prova")};
+    for (int k = 1; k <= 12; ++k)
+        righe << QStringLiteral("Prodotto %1\t1.00\t2.00").arg(k);
+    return righe;
+}
 QStringList controlla(const QString& file, const QByteArray& dati)
 {
     QList<ErroreTabella> errori;
@@ -294,6 +303,48 @@ private slots:
         QCOMPARE(controlla(QStringLiteral("cantanti.tsv"), righe.join(u'\n').toUtf8()), errori);
     }
 
+    void aBrokenProductIsCaught_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 5, "Prodotto 4", becomes this; "-" removes it
+        QTest::addColumn<QStringList>("errori");
+        const QString qui = QStringLiteral("spesa.tsv:5: ");
+        QTest::newRow("kept") << "Caffè\t6.00\t8.50" << QStringList();
+        QTest::newRow("equal prices") << "Sale\t0.40\t0.40" << QStringList();
+        QTest::newRow("the highest allowed") << "Prosciutto\t10.00\t14.00" << QStringList();
+        QTest::newRow("a missing price") << "Riso\t1.50" << QStringList{qui + "a row must be: name, lowest price, highest price"};
+        QTest::newRow("a fourth field") << "Riso\t1.50\t2.50\tnota"
+                                        << QStringList{qui + "a row must be: name, lowest price, highest price"};
+        QTest::newRow("an empty name") << "\t1.50\t2.50" << QStringList{qui + "the name is empty"};
+        QTest::newRow("not Windows-1252") << QStringLiteral("Pierogi ł\t1.50\t2.50")
+                                          << QStringList{qui + QStringLiteral("the name has \"ł\", not in Windows-1252")};
+        QTest::newRow("25 characters") << QString(25, u'x') + "\t1.50\t2.50"
+                                       << QStringList{qui + "the name is longer than 24 characters"};
+        QTest::newRow("24 characters") << QString(24, u'x') + "\t1.50\t2.50" << QStringList();
+        QTest::newRow("the same name in another case") << "PRODOTTO 1\t1.50\t2.50"
+                                                   << QStringList{qui + "\"PRODOTTO 1\" is already on line 2"};
+        QTest::newRow("a decimal comma") << "Riso\t1,50\t2.50" << QStringList{qui + "\"1,50\" is not a price like 2.50"};
+        QTest::newRow("one decimal") << "Riso\t1.50\t2.5" << QStringList{qui + "\"2.5\" is not a price like 2.50"};
+        QTest::newRow("free") << "Riso\t0.00\t2.50" << QStringList{qui + "the lowest price must be above 0"};
+        QTest::newRow("lowest above highest") << "Riso\t2.60\t2.50" << QStringList{qui + "the lowest price is above the highest"};
+        QTest::newRow("above 14.00") << "Riso\t2.50\t14.01" << QStringList{qui + "the highest price is above 14.00"};
+        QTest::newRow("too few for two lists") << "-" << QStringList();
+    }
+    void aBrokenProductIsCaught()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QStringList, errori);
+        QStringList righe = spesaValida();
+        QCOMPARE(righe[5 - 1], QStringLiteral("Prodotto 4\t1.00\t2.00"));
+        if (nuova == QLatin1String("-")) {
+            // Nine products cannot fill two lists of five.
+            righe = righe.mid(0, 10);
+            errori << QStringLiteral("spesa.tsv: 9 products, fewer than the 10 of two shopping lists");
+        } else {
+            righe[5 - 1] = nuova;
+        }
+        QCOMPARE(controlla(QStringLiteral("spesa.tsv"), righe.join(u'\n').toUtf8()), errori);
+    }
+
     void keptRulesAndUnknownTables()
     {
         // A table that keeps its rules passes, CRLF and notes and all.
@@ -319,6 +370,7 @@ private slots:
         QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("primadopo.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("rebus.tsv")));
+        QVERIFY(nomi.contains(QStringLiteral("spesa.tsv")));
         QList<ErroreTabella> errori;
         for (const QString& nome : nomi) {
             const Tabella t = leggiTabella(cartella.filePath(nome), errori);

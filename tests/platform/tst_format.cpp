@@ -19,6 +19,8 @@ private slots:
     void dueCifre();
     void secondi_data();
     void secondi();
+    void decimali_data();
+    void decimali();
     void strOfInteger_data();
     void strOfInteger();
     void strOfDouble_data();
@@ -94,6 +96,27 @@ void TstFormat::dueCifre()
     QFETCH(qint64, n);
     QFETCH(QString, expected);
     QCOMPARE(formatDueCifre(n), expected);
+}
+
+void TstFormat::decimali_data()
+{
+    QTest::addColumn<double>("n");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << 0.0 << "0,00";
+    QTest::newRow("one leading zero") << 0.5 << "0,50";
+    QTest::newRow("half a cent rounds up") << 1.005 << "1,01";
+    QTest::newRow("below half") << 2.0049 << "2,00";
+    QTest::newRow("no grouping") << 1234.5 << "1234,50";
+    QTest::newRow("negative") << -30.125 << "-30,13";
+    QTest::newRow("rounds to zero, no sign") << -0.004 << "0,00";
+}
+
+void TstFormat::decimali()
+{
+    QFETCH(double, n);
+    QFETCH(QString, expected);
+    QCOMPARE(formatDecimali(n), expected);
 }
 
 void TstFormat::secondi_data()

@@ -19,6 +19,8 @@ private slots:
     void trims();
     void fixedTextPadsAndCuts_data();
     void fixedTextPadsAndCuts();
+    void valReadsTheLeadingNumber_data();
+    void valReadsTheLeadingNumber();
 };
 
 void TstText::everyByteRoundTrips()
@@ -178,6 +180,44 @@ void TstText::fixedTextPadsAndCuts()
     QFETCH(int, n);
     QFETCH(QString, expected);
     QCOMPARE(fixedText(text, n), expected);
+}
+
+void TstText::valReadsTheLeadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("whole") << "12345" << 12345.0;
+    QTest::newRow("decimal point") << "1234.5" << 1234.5;
+    QTest::newRow("a comma ends it") << "1234,5" << 1234.0;
+    QTest::newRow("letters end it") << "250 grammi" << 250.0;
+    QTest::newRow("blanks anywhere are skipped") << "  1 2\t3" << 123.0;
+    QTest::newRow("no number") << "abc" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("negative") << "-5000" << -5000.0;
+    QTest::newRow("sign apart from digits") << "- 5" << -5.0;
+    QTest::newRow("plus") << "+7" << 7.0;
+    QTest::newRow("point first") << ".5" << 0.5;
+    QTest::newRow("trailing point") << "5." << 5.0;
+    QTest::newRow("a second point ends it") << "1.2.3" << 1.2;
+    QTest::newRow("exponent") << "1.5E3" << 1500.0;
+    QTest::newRow("D exponent, negative") << "25d-1" << 2.5;
+    QTest::newRow("an exponent without digits is left") << "7e" << 7.0;
+    QTest::newRow("25 digits") << "1234567890123456789012345" << 1234567890123456789012345.0;
+    QTest::newRow("beyond a double") << "9e999" << qInf();
+    QTest::newRow("below a double") << "1e-999" << 0.0;
+    QTest::newRow("hexadecimal") << "&H1F" << 31.0;
+    QTest::newRow("hexadecimal, 16 bits") << "&HFFFF" << -1.0;
+    QTest::newRow("hexadecimal, 32 bits") << "&H10000" << 65536.0;
+    QTest::newRow("octal") << "&O17" << 15.0;
+    QTest::newRow("not a letter of ours") << QStringLiteral("3\u00BD") << 3.0;
+}
+
+void TstText::valReadsTheLeadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(vbVal(text), expected);
 }
 
 QTEST_GUILESS_MAIN(TstText)

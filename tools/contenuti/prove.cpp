@@ -64,6 +64,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("primadopo.tsv"), controllaPrimaDopo};
         r << RegoleProva{QStringLiteral("localita.tsv"), controllaLocalita};
         r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
+        r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         return r;
     }();
     return regole;

@@ -18,6 +18,8 @@ void controllaGruppi(const Tabella& t, const RegoleGruppi& regole, QList<ErroreT
 
 // The geo-anagram's place names.
 void controllaLocalita(const Tabella& t, QList<ErroreTabella>& errori);
+// The products of "LA SPESA E' GIUSTA": name, lowest and highest price per kilogram.
+void controllaSpesa(const Tabella& t, QList<ErroreTabella>& errori);
 
 struct RegoleProva {
     QString file;          // "personaggi.tsv"

@@ -41,7 +41,7 @@ const std::array<SchedaProva, 20>& prove()
         completa(14, QStringLiteral("IL DOMANDIERE"), 31),
         completa(15, QStringLiteral("IL PUZZLE"), 42),
         completa(16, QStringLiteral("CASCATA DI PALLONCINI"), 43),
-        completa(17, QStringLiteral("LA SPESA E' GIUSTA"), 44, 25),
+        completa(17, QStringLiteral("LA SPESA E' GIUSTA"), 44),
         completa(18, QStringLiteral("CANTANTI E CANZONI"), 45),
         completa(19, QStringLiteral("PRIMA O DOPO"), 46),
         completa(20, QStringLiteral("IL REBUS"), 47),
