@@ -1,5 +1,6 @@
 #include "challenges/mind/frmProva17.h"
 
+#include "challenges/base/estrazione.h"
 #include "platform/format.h"
 #include "platform/text.h"
 #include "records/tabella.h"
@@ -190,26 +191,8 @@ void frmProva17::riempiProdotti()
 
 int frmProva17::estraiProdotto()
 {
-    Random& rnd = ctx.sys.random;
-    const int n = int(varProdotti.size());
-    int liberi = 0;
-    for (const Prodotto& p : varProdotti)
-        liberi += p.nome.isEmpty() ? 0 : 1;
-    if (liberi == 0)
-        return 0;
-    rnd.randomize();
-    const int r = rnd.draw(n);
-    if (!varProdotti[r - 1].nome.isEmpty())
-        return r;
-    // Drawing again until a free row comes up would never end if the
-    // generator kept giving the same number: one more draw, without
-    // reseeding, picks among the free rows, each as likely as the repeated
-    // draws would make it.
-    int k = int(rnd.rnd() * liberi);
-    for (int s = 1; s <= n; ++s)
-        if (!varProdotti[s - 1].nome.isEmpty() && k-- == 0)
-            return s;
-    return 0;
+    return estraiLibera(ctx.sys.random, int(varProdotti.size()),
+                        [this](int r) { return !varProdotti[r - 1].nome.isEmpty(); });
 }
 
 void frmProva17::PreparaTurno()

@@ -1,5 +1,6 @@
 #include "challenges/mind/frmProva18.h"
 
+#include "challenges/base/estrazione.h"
 #include "platform/format.h"
 #include "records/tabella.h"
 
@@ -222,41 +223,18 @@ void frmProva18::SvuotaCaselle()
     }
 }
 
-int frmProva18::estraiLibero(int n, const std::function<bool(int)>& libera)
-{
-    Random& rnd = ctx.sys.random;
-    rnd.randomize();
-    const int r = rnd.draw(n);
-    if (libera(r))
-        return r;
-    // Drawing again until a free one comes up would never end with a
-    // generator that kept giving the same number: one more draw, without
-    // reseeding, picks among the free ones, each as likely as the repeated
-    // draws would make it.
-    int liberi = 0;
-    for (int k = 1; k <= n; ++k)
-        liberi += libera(k) ? 1 : 0;
-    if (liberi == 0)
-        return 0;
-    int salta = int(rnd.rnd() * liberi);
-    for (int k = 1; k <= n; ++k)
-        if (libera(k) && salta-- == 0)
-            return k;
-    return 0;
-}
-
 void frmProva18::EstraiCoppie()
 {
     // Performers in the order drawn, songs in cells drawn apart.
     for (int k = 0; k < kCoppie; ++k) {
-        const int r = estraiLibero(kRighe, [this](int i) { return !strCantantiCanzoni[i].cantante.isEmpty(); });
+        const int r = estraiLibera(ctx.sys.random, kRighe, [this](int i) { return !strCantantiCanzoni[i].cantante.isEmpty(); });
         strCoppieTurno[k] = r == 0 ? Coppia{} : strCantantiCanzoni[r];
         Label1[k].setCaption(strCoppieTurno[k].cantante);
         if (r != 0)
             strCantantiCanzoni[r] = {};
     }
     for (int k = 0; k < kCoppie; ++k) {
-        const int j = estraiLibero(kCoppie, [this](int i) { return Label2[i - 1].caption().isEmpty(); });
+        const int j = estraiLibera(ctx.sys.random, kCoppie, [this](int i) { return Label2[i - 1].caption().isEmpty(); });
         if (j != 0)
             Label2[j - 1].setCaption(strCoppieTurno[k].canzone);
     }

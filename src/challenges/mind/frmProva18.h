@@ -64,8 +64,6 @@ protected:
 private:
     // One drop rule for the four arrays of cells.
     void lascia(Label& bersaglio, Control& Source);
-    // A number from 1 to n that libera accepts, or 0 when it accepts none.
-    int estraiLibero(int n, const std::function<bool(int)>& libera);
 
     bool turnoInCorso_ = false;
 };

@@ -1,5 +1,6 @@
 #include "challenges/mind/frmProva5.h"
 
+#include "challenges/base/estrazione.h"
 #include "platform/format.h"
 #include "records/tabella.h"
 
@@ -16,29 +17,6 @@ constexpr int kLarghezza = kLarghezzaArea + 240, kAltezza = 2280 + kAltezzaArea 
 // The score table over the play area: names, names spelled, time left.
 constexpr int kColonnaPunti = 4200, kColonnaTempo = 5400, kRigaTabella = 1200, kPassoTabella = 420;
 const QString kVuota = QStringLiteral("      ");
-
-// One draw of 1 to n that stands for drawing again, reseeding each time,
-// until a free entry comes up: that would never end if the generator kept
-// giving the same number, so after a refused draw one more draw, without
-// reseeding, picks among the free entries, each as likely as the repeated
-// draws would make it. 0 when no entry is free.
-int estraiLibera(Random& rnd, int n, const std::function<bool(int)>& libera)
-{
-    rnd.randomize();
-    const int primo = rnd.draw(n);
-    if (libera(primo))
-        return primo;
-    int libere = 0;
-    for (int i = 1; i <= n; ++i)
-        libere += libera(i) ? 1 : 0;
-    if (libere == 0)
-        return 0;
-    int k = int(rnd.rnd() * libere);
-    for (int i = 1; i <= n; ++i)
-        if (libera(i) && k-- == 0)
-            return i;
-    return 0;
-}
 }  // namespace
 
 frmProva5::frmProva5(AppContext& context)

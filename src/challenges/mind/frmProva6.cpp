@@ -1,5 +1,6 @@
 #include "challenges/mind/frmProva6.h"
 
+#include "challenges/base/estrazione.h"
 #include "platform/format.h"
 
 namespace zolmera {
@@ -169,18 +170,7 @@ int frmProva6::estraiCarta(int giaEstratte)
                 return true;
         return false;
     };
-    rnd.randomize();
-    int c = int(rnd.rnd() * kCarteEstratte);
-    if (!estratta(c))
-        return c;
-    // Drawing again until a new card comes up would never end if the
-    // generator kept giving the same number: one more draw, without
-    // reseeding, picks among the cards not yet drawn, each as likely, as the
-    // repeated draws would.
-    int k = int(rnd.rnd() * (kCarteEstratte - giaEstratte));
-    for (c = 0;; ++c)
-        if (!estratta(c) && k-- == 0)
-            return c;
+    return estraiLibera(rnd, kCarteEstratte, [&estratta](int i) { return !estratta(i - 1); }) - 1;
 }
 
 void frmProva6::tmrSecondi_Timer()

@@ -1,5 +1,7 @@
 #include "challenges/mind/frmProva7.h"
 
+#include "challenges/base/estrazione.h"
+
 namespace zolmera {
 
 namespace {
@@ -89,20 +91,7 @@ void frmProva7::distribuisci()
 {
     Random& rnd = ctx.sys.random;
     for (int i = 0; i < kPosti; ++i) {
-        rnd.randomize();
-        int r = rnd.draw(kPosti);
-        if (Carte[r].faccia.isEmpty()) {
-            // Drawing again until a free card comes up would never end if
-            // the generator kept giving the same number: one more draw,
-            // without reseeding, picks among the cards still in the deck,
-            // each as likely, as the repeated draws would.
-            const int liberi = kPosti - i;
-            int k = int(rnd.rnd() * liberi);
-            r = 0;
-            do
-                ++r;
-            while (Carte[r].faccia.isEmpty() || k-- > 0);
-        }
+        const int r = estraiLibera(rnd, kPosti, [this](int c) { return !Carte[c].faccia.isEmpty(); });
         Image1[i].setPicture(imgMemo[Carte[r].faccia.toInt()].picture());
         intCoppia[i] = Carte[r].coppia;
         Carte[r].faccia.clear();
