@@ -80,14 +80,7 @@ struct Campo : BoardWorld {
         return s;
     }
     // Sounds started on the window's player after the given instant.
-    QStringList suoniDopo(double t) const
-    {
-        QStringList out;
-        for (const auto& e : fakes.audio.events)
-            if (e.at >= t && e.channel == QLatin1String("frmProva1.mmcSonoro") && !e.file.isEmpty())
-                out << QFileInfo(e.file).fileName();
-        return out;
-    }
+    QStringList suoniDopo(double t) const { return BoardWorld::suoniDopo(QStringLiteral("frmProva1"), t); }
     frmRuota* R = nullptr;
     frmProva1* p = nullptr;
     double inizio = 0;
@@ -424,14 +417,7 @@ private slots:
         }
         // The press returned with the close, not at the turn's end.
         QVERIFY(w.loop().now() - w.inizio < 8);
-        const double chiusa = w.loop().now();
-        QVERIFY(!w.ctx->screens.find<frmProva1>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(60);
-        QCOMPARE(w.suoniDopo(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva1"), 60);
     }
 
     // A mine in the turn's last instant: its pause must not reset the field

@@ -181,14 +181,7 @@ struct Puzzle : BoardWorld {
     // The sheet's cell the turn's picture was cut from.
     int fotoMostrata() const { return figuraDi(p->pccPuzzle.picture()).cella; }
 
-    QStringList suoniDopo(double t)
-    {
-        QStringList out;
-        for (const auto& e : fakes.audio.events)
-            if (e.at >= t && e.channel == QLatin1String("frmProva15.mmcSonoro") && !e.file.isEmpty())
-                out << QFileInfo(e.file).fileName();
-        return out;
-    }
+    QStringList suoniDopo(double t) const { return BoardWorld::suoniDopo(QStringLiteral("frmProva15"), t); }
     bool durata(double secondi) { return qAbs(loop().now() - inizio - secondi) < 0.001; }
 
     frmRuota* R = nullptr;
@@ -584,13 +577,7 @@ private slots:
         const double chiusa = inFase ? w.inizio + 5.0 : t0 + 4.0;
         if (inFase)
             QVERIFY(w.loop().now() - w.inizio < 8);
-        QVERIFY(!w.ctx->screens.find<frmProva15>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(120);
-        QCOMPARE(w.suoniDopo(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva15"), 120, chiusa);
     }
 
     void aDuelLaunchedFromTheBoardHandsItsVerdictBack()

@@ -96,14 +96,7 @@ struct Spesa : BoardWorld {
             q << p->lblProdotto[i].caption();
         return q;
     }
-    QStringList suoniDopo(double t) const
-    {
-        QStringList out;
-        for (const auto& e : fakes.audio.events)
-            if (e.at >= t && e.channel == QLatin1String("frmProva17.mmcSonoro") && !e.file.isEmpty())
-                out << QFileInfo(e.file).fileName();
-        return out;
-    }
+    QStringList suoniDopo(double t) const { return BoardWorld::suoniDopo(QStringLiteral("frmProva17"), t); }
     frmRuota* R = nullptr;
     frmProva17* p = nullptr;
     double inizio = 0;
@@ -508,14 +501,7 @@ private slots:
             return;
         }
         QVERIFY(w.loop().now() - w.inizio < 8);
-        const double chiusa = w.loop().now();
-        QVERIFY(!w.ctx->screens.find<frmProva17>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(120);
-        QCOMPARE(w.suoniDopo(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva17"), 120);
     }
 
     // Handing back before the tie's voice: the voice never comes.

@@ -76,14 +76,7 @@ struct Rebus : BoardWorld {
         return celle;
     }
     // Sounds started on the window's player after the given instant.
-    QStringList suoniDopo(double t) const
-    {
-        QStringList out;
-        for (const auto& e : fakes.audio.events)
-            if (e.at >= t && e.channel == QLatin1String("frmProva20.mmcSonoro") && !e.file.isEmpty())
-                out << QFileInfo(e.file).fileName();
-        return out;
-    }
+    QStringList suoniDopo(double t) const { return BoardWorld::suoniDopo(QStringLiteral("frmProva20"), t); }
     bool durato(double secondi) { return qAbs(loop().now() - inizio - secondi) < 0.001; }
     frmRuota* R = nullptr;
     frmProva20* p = nullptr;
@@ -378,14 +371,7 @@ private slots:
             return;
         }
         QVERIFY(w.loop().now() - w.inizio < 8);
-        const double chiusa = w.loop().now();
-        QVERIFY(!w.ctx->screens.find<frmProva20>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(70);
-        QCOMPARE(w.suoniDopo(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva20"), 70);
     }
 
     // Handed back before the winner's voice: the voice never comes.

@@ -98,14 +98,7 @@ struct Anagramma : BoardWorld {
         }
         return righe.join(u' ');
     }
-    QStringList suoniDopo(double t) const
-    {
-        QStringList out;
-        for (const auto& e : fakes.audio.events)
-            if (e.at >= t && e.channel == QLatin1String("frmProva5.mmcSonoro") && !e.file.isEmpty())
-                out << QFileInfo(e.file).fileName();
-        return out;
-    }
+    QStringList suoniDopo(double t) const { return BoardWorld::suoniDopo(QStringLiteral("frmProva5"), t); }
     bool durato(double secondi) { return qAbs(loop().now() - inizio - secondi) < 0.001; }
     frmRuota* R = nullptr;
     frmProva5* p = nullptr;
@@ -459,14 +452,7 @@ private slots:
         }
         // The press returned with the close, not at the turn's end.
         QVERIFY(w.loop().now() - w.inizio < 20);
-        const double chiusa = w.loop().now();
-        QVERIFY(!w.ctx->screens.find<frmProva5>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(120);
-        QCOMPARE(w.suoniDopo(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva5"), 120);
     }
 
     // Closed by the player just after a win, the window takes its winner's

@@ -510,7 +510,6 @@ private slots:
             w.rispondi({"1 c3 s0", "2 c12 s1"});
         }
         QCOMPARE(w.fakes.messages.asked.size(), 1);
-        const double chiusa = w.loop().now();
         if (risposta == mb::No) {
             frmProva6& p = *w.p;
             if (osservazione) {
@@ -529,13 +528,7 @@ private slots:
         }
         if (!osservazione)
             QVERIFY(w.loop().now() - w.inizio < 6);
-        QVERIFY(!w.ctx->screens.find<frmProva6>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(60);
-        QCOMPARE(w.suoniDopo(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva6"), 60);
     }
 
     void fromTheBoardStepToTheWinnersSpin_data()

@@ -473,7 +473,6 @@ private slots:
             p.window()->close();
         w.settle();
         QCOMPARE(w.fakes.messages.asked.size(), 1);
-        const double chiusa = w.loop().now();
         if (risposta == mb::No) {
             QVERIFY(p.tmrSecondi.enabled());
             w.advance(t0 + 29.01 - w.loop().now());
@@ -482,13 +481,7 @@ private slots:
             QVERIFY(!w.R->enabled());
             return;
         }
-        QVERIFY(!w.ctx->screens.find<frmProva9>());
-        QVERIFY(!w.ctx->screens.find<frmRuota>());
-        QVERIFY(w.ctx->screens.find<frmMenu>()->visible());
-        w.advance(60);
-        QCOMPARE(w.suoniDa(chiusa), QStringList{});
-        QCOMPARE(int(w.M().bytConcorrente), 0);
-        QCOMPARE((QList<int>{w.M().bytGiri[1], w.M().bytGiri[2]}), (QList<int>{0, 0}));
+        w.nullaDopoAbbandono(QStringLiteral("frmProva9"), 60);
     }
 
     void playedFromTheBoardsCatalogue()

@@ -1,9 +1,14 @@
 #include "testkit/board.h"
 
+#include "challenges/base/finestra.h"
+#include "shell/frmMenu.h"
+
 #include "state/settings.h"
 
 #include "platform/recordfile.h"
 #include "records/domande.h"
+
+#include <QFileInfo>
 
 namespace zolmera::testing {
 
@@ -173,6 +178,29 @@ frmRuota& BoardWorld::apri()
         R->show();
     });
     return *R;
+}
+
+QStringList BoardWorld::suoniDopo(const QString& finestra, double t) const
+{
+    const QString canale = finestra + QStringLiteral(".mmcSonoro");
+    QStringList out;
+    for (const auto& e : fakes.audio.events)
+        if (e.at >= t && e.channel == canale && !e.file.isEmpty())
+            out << QFileInfo(e.file).fileName();
+    return out;
+}
+
+void BoardWorld::nullaDopoAbbandono(const QString& finestra, double secondi, double chiusa)
+{
+    for (Form* f : ctx->screens.loaded())
+        QVERIFY2(!dynamic_cast<FinestraProva*>(f) && !dynamic_cast<frmRuota*>(f), qPrintable(f->name()));
+    QVERIFY(ctx->screens.find<frmMenu>() && ctx->screens.find<frmMenu>()->visible());
+    if (chiusa < 0)
+        chiusa = loop().now();
+    advance(secondi);
+    QCOMPARE(suoniDopo(finestra, chiusa), QStringList{});
+    QCOMPARE(int(M().bytConcorrente), 0);
+    QCOMPARE((QList<int>{M().bytGiri[1], M().bytGiri[2]}), (QList<int>{0, 0}));
 }
 
 void BoardWorld::sostituisciProve(frmRuota& R)

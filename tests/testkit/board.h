@@ -47,6 +47,14 @@ public:
     // Puts the test challenge behind every title of the board's catalogue;
     // each launch is logged as "P<k>", "p<k>" or "extra".
     void sostituisciProve(frmRuota& R);
+    // The sound files a window's player was given from time t on.
+    QStringList suoniDopo(const QString& finestra, double t) const;
+    // After a player left the match from a challenge (the abandon answered
+    // Yes): the challenge and the board are gone, the start menu shows, and
+    // for the next seconds the challenge's player stays silent, with no
+    // winner and no spins recorded: nothing of the challenge went on. The
+    // silence counts from the close, when it came before now.
+    void nullaDopoAbbandono(const QString& finestra, double secondi, double chiusa = -1);
     // Puts the "not available yet" window behind full challenge K, which the
     // game itself no longer has: the quickest void challenge of a test.
     template <int K>
