@@ -6,7 +6,9 @@
 #include "testkit/board.h"
 #include "testkit/bytes.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QStyle>
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -204,6 +206,22 @@ private slots:
         QCOMPARE(w.p->lblOrologio.caption(), QStringLiteral("55"));
         const QStringList suoni = w.fakes.audio.played("frmProva20.mmcSonoro");
         QCOMPARE(suoni, giusta ? QStringList{"moltobene.wav"} : QStringList{});
+    }
+
+    // Every phrase of the table shows whole in the answer box as it is typed,
+    // in the box's own font as the app substitutes it.
+    void everyAnswerShowsWholeInTheBox()
+    {
+        Rebus w;
+        const QLineEdit* box = qobject_cast<const QLineEdit*>(w.p->txtRispRebus.widget());
+        QVERIFY(box);
+        const QFontMetrics fm(box->font());
+        // The box's frame and inner margins, and the cursor after the text.
+        const int spazio = box->contentsRect().width() - 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 6;
+        for (const rebus::Rebus& r : frasiRebus()) {
+            const int scritto = fm.horizontalAdvance(r.risposta);
+            QVERIFY2(scritto <= spazio, qPrintable(QStringLiteral("\"%1\" takes %2 of %3").arg(r.risposta).arg(scritto).arg(spazio)));
+        }
     }
 
     // Cancel empties the box and leaves the typing in it.

@@ -69,18 +69,20 @@ frmProva20::frmProva20(AppContext& context)
     PccRebus.setCols(kColonneStriscia);
     imgAccento.setVisible(false);
 
-    Frame1.move(kGrigliaLeft, 4380, rebus::kColonne * kPasso - (kPasso - kCella), 1200);
+    // The answer box runs the frame's width, so the longest phrase shows
+    // whole as it is typed; its two buttons sit under its right end.
+    Frame1.move(kGrigliaLeft, 4290, rebus::kColonne * kPasso - (kPasso - kCella), 1560);
     Frame1.setFontName(QStringLiteral("Comic Sans MS"));
     Frame1.setFontSize(12);
     Frame1.setFontBold(true);
-    Label1.move(240, 540, 1200, 360);
+    Label1.move(240, 480, 1200, 360);
     scritta(Label1, 11, true);
-    txtRispRebus.move(1440, 480, 4320, 420);
+    txtRispRebus.move(1440, 420, 6960, 420);
     txtRispRebus.setFontName(QStringLiteral("Arial"));
     txtRispRebus.setFontSize(12);
     txtRispRebus.setFontBold(true);
-    cmdConferma.move(5940, 450, 1200, 480);
-    cmdCancella.move(7200, 450, 1200, 480);
+    cmdConferma.move(5940, 960, 1200, 480);
+    cmdCancella.move(7200, 960, 1200, 480);
     for (CommandButton* b : {&cmdConferma, &cmdCancella}) {
         b->setFontName(QStringLiteral("Comic Sans MS"));
         b->setFontSize(10);
