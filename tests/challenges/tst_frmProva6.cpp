@@ -7,6 +7,7 @@
 #include "testkit/board.h"
 #include "testkit/bytes.h"
 
+#include <QFontMetrics>
 #include <QRegularExpression>
 
 using namespace zolmera;
@@ -194,6 +195,38 @@ private slots:
         QVERIFY(!p.tmrSecondi.running());
         QVERIFY(!p.Frame1.enabled());
         QCOMPARE(w.suoniDopo(t0).size(), 1);
+    }
+
+    // Each cell of the score table holds its longest text whole, in the
+    // font the app substitutes for its own, and the cells stand clear of
+    // each other and of the clock.
+    void theScoreTableHoldsItsLongestTexts_data()
+    {
+        QTest::addColumn<QString>("cella");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("the widest name") << "lblGiocatore" << "WWWWWWWWWWW";
+        QTest::newRow("another wide name") << "lblGiocatore" << "MMMMMMMMMMM";
+        QTest::newRow("the points") << "lblPunti" << "6";
+        QTest::newRow("the seconds") << "lblSecondi" << "30,00";
+    }
+    void theScoreTableHoldsItsLongestTexts()
+    {
+        QFETCH(QString, cella);
+        QFETCH(QString, testo);
+        Carte w;
+        frmProva6& p = *w.p;
+        ControlArray<Label>& celle = cella == QLatin1String("lblGiocatore") ? p.lblGiocatore
+                                     : cella == QLatin1String("lblPunti")   ? p.lblPunti
+                                                                            : p.lblSecondi;
+        for (int k = 0; k < 2; ++k) {
+            const QWidget& l = *celle[k].widget();
+            const int scritto = QFontMetrics(l.font()).horizontalAdvance(testo);
+            QVERIFY2(scritto <= l.contentsRect().width(),
+                     qPrintable(QStringLiteral("%1 px in %2").arg(scritto).arg(l.contentsRect().width())));
+            QVERIFY(p.lblGiocatore[k].left() + p.lblGiocatore[k].width() <= p.lblPunti[k].left());
+            QVERIFY(p.lblPunti[k].left() + p.lblPunti[k].width() <= p.lblSecondi[k].left());
+            QVERIFY(p.lblSecondi[k].left() + p.lblSecondi[k].width() <= p.lblOrologio.left());
+        }
     }
 
     void theSequenceIsSixDifferentCardsWithoutTheAceOfDiamonds_data()

@@ -10,8 +10,10 @@ const QString frmProva6::kMazzo = QStringLiteral("carte_sequenza.bmp");
 namespace {
 constexpr int kLarghezza = 6600, kAltezza = 7980;
 // The score table over the play area: names, points, time left; then the
-// clock and the decoration.
-constexpr int kColonnaPunti = 2340, kColonnaTempo = 3240, kRigaTabella = 1080, kPassoTabella = 360;
+// clock and the decoration. The names' cell holds eleven of the widest
+// capitals.
+constexpr int kLarghezzaNome = 2520, kColonnaPunti = 2700, kLarghezzaPunti = 720;
+constexpr int kColonnaTempo = 3420, kLarghezzaTempo = 960, kRigaTabella = 1080, kPassoTabella = 360;
 // A card is 40 x 56 pixels on screen, in the slots as on the table.
 constexpr int kLatoCarta = 600, kAltezzaCarta = 840;
 constexpr int kPassoTavolo = kLatoCarta + 60, kPassoRighe = kAltezzaCarta + 60;
@@ -28,8 +30,8 @@ frmProva6::frmProva6(AppContext& context)
 {
     setDefaultButton(&cmdEsegui);
 
-    Label12.move(kColonnaPunti, 780, 840, 300);
-    Label11.move(kColonnaTempo, 780, 1080, 300);
+    Label12.move(kColonnaPunti, 780, kLarghezzaPunti, 300);
+    Label11.move(kColonnaTempo, 780, kLarghezzaTempo, 300);
     for (Label* l : {&Label12, &Label11}) {
         l->setAlignment(Label::Center);
         scritta(*l, 10, false);
@@ -37,11 +39,11 @@ frmProva6::frmProva6(AppContext& context)
     for (int k = 0; k < 2; ++k) {
         const int top = kRigaTabella + k * kPassoTabella;
         Label& nome = lblGiocatore.add(*this, QStringLiteral("lblGiocatore"));
-        nome.move(120, top, 2160, 360);
+        nome.move(120, top, kLarghezzaNome, 360);
         Label& punti = lblPunti.add(*this, QStringLiteral("lblPunti"), QStringLiteral("0"));
-        punti.move(kColonnaPunti, top, 840, 360);
+        punti.move(kColonnaPunti, top, kLarghezzaPunti, 360);
         Label& secondi = lblSecondi.add(*this, QStringLiteral("lblSecondi"), QStringLiteral("30,00"));
-        secondi.move(kColonnaTempo, top, 1080, 360);
+        secondi.move(kColonnaTempo, top, kLarghezzaTempo, 360);
         for (Label* l : {&nome, &punti, &secondi}) {
             scritta(*l, 12, true);
             l->setForeColor(kInchiostro[k]);
