@@ -33,12 +33,14 @@ void ProvaBreve::Form_Load()
 void ProvaBreve::cmdEsegui_Click()
 {
     cmdEsegui.setEnabled(false);
-    txtDomanda.setVisible(true);
+    mostraMateriale();
     M.bytConcorrente = 0;
-    tmrSecondi.setEnabled(true);
+    avviaLettura();
 }
 
-void ProvaBreve::tmrSecondi_Timer()
+void ProvaBreve::tmrSecondi_Timer() { passaAlTabellone(); }
+
+void ProvaBreve::passaAlTabellone()
 {
     tmrSecondi.setEnabled(false);
     // While the abandon question is up the hand-over waits for its answer:

@@ -23,9 +23,20 @@ public:
 
     void Form_Load() final;
     void cmdEsegui_Click() override;
-    void tmrSecondi_Timer();
+    // The end of the reading time: the hand-over. A window that plays a game
+    // of its own on these ticks ends it with passaAlTabellone().
+    virtual void tmrSecondi_Timer();
 
 protected:
+    // What the start shows: the window's reading area, unless the window
+    // shows its material otherwise.
+    virtual void mostraMateriale() { txtDomanda.setVisible(true); }
+    // What the start sets running: the reading time, unless the window has
+    // a show of its own before it.
+    virtual void avviaLettura() { tmrSecondi.setEnabled(true); }
+    // The common hand-over: the reading stops, and once no question of the
+    // window's is up, the window closes and the board gets its question.
+    void passaAlTabellone();
     // Draws the item, fills the reading area, sets the right answer and
     // writes the options on the board.
     virtual void caricaElemento() = 0;
