@@ -26,6 +26,8 @@
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina4.h"
+#include "challenges/short/frmProvina5.h"
+#include "challenges/short/frmProvina18.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -116,6 +118,8 @@ CatalogoProve catalogo()
     c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
+    c.provine[5] = apri<frmProvina5>();
+    c.provine[18] = apri<frmProvina18>();
     return c;
 }
 }  // namespace
