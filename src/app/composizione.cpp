@@ -14,6 +14,7 @@
 #include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva14.h"
 #include "challenges/mind/frmProva15.h"
+#include "challenges/mind/frmProva17.h"
 #include "challenges/mind/frmProva18.h"
 #include "challenges/mind/frmProva19.h"
 #include "challenges/mind/frmProva2.h"
@@ -21,13 +22,13 @@
 #include "challenges/mind/frmProva4.h"
 #include "challenges/mind/frmProva5.h"
 #include "challenges/mind/frmProva6.h"
-#include "challenges/mind/frmProva17.h"
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
+#include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina4.h"
 #include "challenges/short/frmProvina5.h"
-#include "challenges/short/frmProvina18.h"
+#include "challenges/short/frmProvina6.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -119,6 +120,7 @@ CatalogoProve catalogo()
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
     c.provine[5] = apri<frmProvina5>();
+    c.provine[6] = apri<frmProvina6>();
     c.provine[18] = apri<frmProvina18>();
     return c;
 }
