@@ -25,6 +25,8 @@
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
+#include "challenges/short/frmProvina2.h"
+#include "challenges/short/frmProvina3.h"
 #include "challenges/short/frmProvina4.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
@@ -115,6 +117,8 @@ CatalogoProve catalogo()
     c.prove[20] = apri<frmProva20>();
     c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
+    c.provine[2] = apri<frmProvina2>();
+    c.provine[3] = apri<frmProvina3>();
     c.provine[4] = apri<frmProvina4>();
     return c;
 }
