@@ -53,8 +53,8 @@ private slots:
         QTest::addColumn<int>("p");
         QTest::addColumn<QList<Casella>>("caselle");
         QTest::addColumn<QStringList>("opzioni");
-        QTest::newRow("true in the middle; both equal, then both changed, are drawn again")
-            << 2 << QList<Casella>{{1, {{13, 7}, {12, 9}, {13, 6}}}, {5, {}}, {10, {{18, 2}, {17, 3}, {16, 2}}}}
+        QTest::newRow("true in the middle; both kept, both changed, another errand are drawn again")
+            << 2 << QList<Casella>{{1, {{13, 7}, {12, 9}, {13, 6}}}, {5, {}}, {10, {{18, 2}, {18, 3}, {17, 3}, {16, 2}}}}
             << QStringList{"Fra i ragazzi ci sono Francesca e Stefano", "Valeria e gli altri giocano a poker",
                            "Elena deve comprare una bottiglia"};
         QTest::newRow("true last, an accented name")
