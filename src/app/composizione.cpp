@@ -26,6 +26,8 @@
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina18.h"
+#include "challenges/short/frmProvina2.h"
+#include "challenges/short/frmProvina3.h"
 #include "challenges/short/frmProvina4.h"
 #include "challenges/short/frmProvina5.h"
 #include "challenges/short/frmProvina6.h"
@@ -118,6 +120,8 @@ CatalogoProve catalogo()
     c.prove[20] = apri<frmProva20>();
     c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
+    c.provine[2] = apri<frmProvina2>();
+    c.provine[3] = apri<frmProvina3>();
     c.provine[4] = apri<frmProvina4>();
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();

@@ -1,6 +1,7 @@
 // The challenges' tables: the game reads them from inside the program, and
 // the build stops on each broken rule, naming the table, the line and the rule.
 #include "challenges/action/frmProva10.h"
+#include "challenges/short/storia.h"
 #include "prove.h"
 #include "records/tabella.h"
 
@@ -72,6 +73,25 @@ QStringList spesaValida()
     QStringList righe{QStringLiteral("# prodotti di prova")};
     for (int k = 1; k <= 12; ++k)
         righe << QStringLiteral("Prodotto %1\t1.00\t2.00").arg(k);
+    return righe;
+}
+// The story's lists keeping every rule: a note, then the groups in order,
+// line 1 + k holding entry k of them all; the names "Nome" and two letters
+// (name 1 "Nomeab" on line 14, name 6 "Nomeag" on line 19, name 11
+// "Nomeal" on line 24), the other entries three characters.
+QStringList storiaValida()
+{
+    QStringList righe{QStringLiteral("# liste di prova")};
+    int nome = 0;
+    for (const storia::Gruppo& g : storia::kGruppi)
+        for (int k = 1; k <= g.voci; ++k) {
+            QString voce = QStringLiteral("%1%2").arg(g.nome.at(0)).arg(k, 2, 10, QLatin1Char('0'));
+            if (g.elenco == storia::Nomi) {
+                ++nome;
+                voce = QStringLiteral("Nome") + QChar(u'a' + nome / 26) + QChar(u'a' + nome % 26);
+            }
+            righe << g.nome + u'\t' + voce;
+        }
     return righe;
 }
 QStringList controlla(const QString& file, const QByteArray& dati)
@@ -345,6 +365,44 @@ private slots:
         QCOMPARE(controlla(QStringLiteral("spesa.tsv"), righe.join(u'\n').toUtf8()), errori);
     }
 
+    void aBrokenStoryListStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 19, name 6 "Nomeag", becomes this; "-" removes it
+        QTest::addColumn<QStringList>("errori");
+        const QString qui = QStringLiteral("storia.tsv:19: ");
+        QTest::newRow("kept, with an accent") << QStringLiteral("uomo\tNicolò") << QStringList();
+        QTest::newRow("the longest statement at 50") << "uomo\tNome" + QString(15, u'x') << QStringList();
+        QTest::newRow("the longest statement at 51")
+            << "uomo\tNome" + QString(16, u'x')
+            << QStringList{qui + "statement 1 can be 51 characters long, over 50: \"Fra i ragazzi ci sono Nomeal e Nome"
+                           + QString(16, u'x') + "\""};
+        QTest::newRow("a name twice, in another case") << "uomo\tNOMEAB" << QStringList{qui + "\"NOMEAB\" is already on line 14"};
+        QTest::newRow("a name of two words") << "uomo\tGian Luca"
+                                             << QStringList{qui + "the name \"Gian Luca\" is not one word of letters"};
+        QTest::newRow("a name with an apostrophe") << "uomo\tD'Arco"
+                                                   << QStringList{qui + "the name \"D'Arco\" is not one word of letters"};
+        QTest::newRow("not Windows-1252") << QStringLiteral("uomo\tWładek")
+                                          << QStringList{qui + QStringLiteral("the entry has \"ł\", not in Windows-1252")};
+        QTest::newRow("an empty entry") << "uomo\t" << QStringList{qui + "the entry is empty"};
+        QTest::newRow("no entry") << "uomo" << QStringList{qui + "a row must be: group, entry",
+                                                       "storia.tsv: group \"uomo\" has 9 entries, not 10"};
+        QTest::newRow("an unknown group") << "uomini\tNomeag" << QStringList{qui + "no group is called \"uomini\"",
+                                                                          "storia.tsv: group \"uomo\" has 9 entries, not 10"};
+        QTest::newRow("a name short") << "-" << QStringList{"storia.tsv: group \"uomo\" has 9 entries, not 10"};
+    }
+    void aBrokenStoryListStopsTheBuild()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QStringList, errori);
+        QStringList righe = storiaValida();
+        QCOMPARE(righe[19 - 1], QStringLiteral("uomo\tNomeag"));
+        if (nuova == QLatin1String("-"))
+            righe.removeAt(19 - 1);
+        else
+            righe[19 - 1] = nuova;
+        QCOMPARE(controlla(QStringLiteral("storia.tsv"), righe.join(u'\n').toUtf8()), errori);
+    }
+
     void keptRulesAndUnknownTables()
     {
         // A table that keeps its rules passes, CRLF and notes and all.
@@ -371,6 +429,7 @@ private slots:
         QVERIFY(nomi.contains(QStringLiteral("primadopo.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("rebus.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("spesa.tsv")));
+        QVERIFY(nomi.contains(QStringLiteral("storia.tsv")));
         QList<ErroreTabella> errori;
         for (const QString& nome : nomi) {
             const Tabella t = leggiTabella(cartella.filePath(nome), errori);

@@ -3,6 +3,7 @@
 #include "prove_cantanti.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
+#include "prove_storia.h"
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
@@ -65,6 +66,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("localita.tsv"), controllaLocalita};
         r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
+        r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         return r;
     }();
     return regole;
