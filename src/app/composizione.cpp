@@ -26,6 +26,7 @@
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina4.h"
+#include "challenges/short/frmProvina16.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -116,6 +117,7 @@ CatalogoProve catalogo()
     c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[4] = apri<frmProvina4>();
+    c.provine[16] = apri<frmProvina16>();
     return c;
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #include "prove.h"
 
 #include "prove_cantanti.h"
+#include "prove_canzoni.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "regole.h"
@@ -65,6 +66,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("localita.tsv"), controllaLocalita};
         r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
+        r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
         return r;
     }();
     return regole;
