@@ -11,10 +11,10 @@ namespace {
 struct Ritratti : BoardWorld {
     Ritratti()
     {
+        R = &apri();
         touch("images1/ritratti.bmp", "BM");
         // The strip's 5 x 10 cells, 10 pixels each.
         fakes.pictures.size = QSize(100, 50);
-        R = &apri();
     }
     frmProvina16& carica()
     {
