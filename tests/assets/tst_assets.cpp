@@ -375,7 +375,7 @@ void TstAssets::picturesToTellApart()
 void TstAssets::songStripCells()
 {
     for (const QString& digit : kEditionDigits) {
-        const QString path = QDir(programDir()).filePath(QStringLiteral("images") + digit + u"/ritratti.bmp");
+        const QString path = QDir(programDir()).filePath(QStringLiteral("images") + digit + QStringLiteral("/ritratti.bmp"));
         const QImage strip = QImage(path).convertToFormat(QImage::Format_RGB32);
         QVERIFY2(!strip.isNull(), qPrintable(path + QStringLiteral(" cannot be read")));
         QCOMPARE(strip.size(), QSize(3481, 1127));
