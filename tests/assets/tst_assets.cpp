@@ -208,6 +208,7 @@ private slots:
     void everyWordOfTheSpeechExists();
     void picturesToTellApart_data();
     void picturesToTellApart();
+    void songStripCells();
     void helpFileIsThere();
 
 private:
@@ -365,6 +366,39 @@ void TstAssets::picturesToTellApart()
                 QVERIFY2(pictures[i] != pictures[j],
                          qPrintable(QStringLiteral("images%1: %2 and %3 are the same picture")
                                         .arg(digit, names[i], names[j])));
+    }
+}
+
+// The song strip is cut into 5 x 10 cells of whole pixels: each must hold a
+// drawing of its own, in black on white only, or a title would show an empty
+// cell or another title's drawing.
+void TstAssets::songStripCells()
+{
+    for (const QString& digit : kEditionDigits) {
+        const QString path = QDir(programDir()).filePath(QStringLiteral("images") + digit + QStringLiteral("/ritratti.bmp"));
+        const QImage strip = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!strip.isNull(), qPrintable(path + QStringLiteral(" cannot be read")));
+        QCOMPARE(strip.size(), QSize(3481, 1127));
+        const int w = strip.width() / 10;
+        const int h = strip.height() / 5;
+        QCOMPARE(QSize(w, h), QSize(348, 225));
+        QList<QImage> cells;
+        for (int k = 0; k < 50; ++k) {
+            const QImage cell = strip.copy((k % 10) * w, (k / 10) * h, w, h);
+            bool inked = false;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const QRgb c = cell.pixel(x, y);
+                    QVERIFY2(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255),
+                             qPrintable(QStringLiteral("%1: cell %2 is not black on white").arg(path).arg(k)));
+                    inked = inked || c == qRgb(0, 0, 0);
+                }
+            QVERIFY2(inked, qPrintable(QStringLiteral("%1: cell %2 is blank").arg(path).arg(k)));
+            for (qsizetype j = 0; j < cells.size(); ++j)
+                QVERIFY2(cells[j] != cell,
+                         qPrintable(QStringLiteral("%1: cells %2 and %3 are the same").arg(path).arg(j).arg(k)));
+            cells << cell;
+        }
     }
 }
 

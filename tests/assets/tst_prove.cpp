@@ -94,6 +94,15 @@ QStringList storiaValida()
         }
     return righe;
 }
+// A song titles' table that keeps every rule: a note, then "Canzone k" on
+// line k + 1.
+QStringList canzoniValide()
+{
+    QStringList righe{QStringLiteral("# titoli di prova")};
+    for (int k = 1; k <= 50; ++k)
+        righe << QStringLiteral("Canzone %1").arg(k);
+    return righe;
+}
 QStringList controlla(const QString& file, const QByteArray& dati)
 {
     QList<ErroreTabella> errori;
@@ -403,6 +412,37 @@ private slots:
         QCOMPARE(controlla(QStringLiteral("storia.tsv"), righe.join(u'\n').toUtf8()), errori);
     }
 
+    void aBrokenSongTitleStopsTheBuild_data()
+    {
+        QTest::addColumn<QString>("nuova");   // line 9, "Canzone 8", becomes this; "-" removes it, "+" adds a row
+        QTest::addColumn<QStringList>("errori");
+        const QString qui = QStringLiteral("canzoni.tsv:9: ");
+        QTest::newRow("a digit, an apostrophe") << "Le 5 anatre" << QStringList();
+        QTest::newRow("an accent") << QStringLiteral("Su e giù") << QStringList();
+        QTest::newRow("50 characters") << QString(50, u'x') << QStringList();
+        QTest::newRow("51 characters") << QString(51, u'x') << QStringList{qui + "the title is longer than 50 characters"};
+        QTest::newRow("a second field") << "Piano bar\tnota" << QStringList{qui + "a row must be one title alone"};
+        QTest::newRow("blanks around") << "Piano bar " << QStringList{qui + "the title has blanks around it"};
+        QTest::newRow("not Windows-1252") << QStringLiteral("Piano ł") << QStringList{qui + QStringLiteral("the title has \"ł\", not in Windows-1252")};
+        QTest::newRow("the same title in another case") << "CANZONE 3" << QStringList{qui + "\"CANZONE 3\" is already on line 4"};
+        QTest::newRow("49 titles") << "-" << QStringList{"canzoni.tsv: the table has 49 titles, not 50"};
+        QTest::newRow("51 titles") << "+" << QStringList{"canzoni.tsv: the table has 51 titles, not 50"};
+    }
+    void aBrokenSongTitleStopsTheBuild()
+    {
+        QFETCH(QString, nuova);
+        QFETCH(QStringList, errori);
+        QStringList righe = canzoniValide();
+        QCOMPARE(righe[9 - 1], QStringLiteral("Canzone 8"));
+        if (nuova == QLatin1String("-"))
+            righe.removeAt(9 - 1);
+        else if (nuova == QLatin1String("+"))
+            righe << QStringLiteral("Canzone 51");
+        else
+            righe[9 - 1] = nuova;
+        QCOMPARE(controlla(QStringLiteral("canzoni.tsv"), righe.join(u'\n').toUtf8()), errori);
+    }
+
     void keptRulesAndUnknownTables()
     {
         // A table that keeps its rules passes, CRLF and notes and all.
@@ -424,6 +464,7 @@ private slots:
         const QDir cartella(QStringLiteral(ZOLMERA_SOURCE_DIR "/content/prove"));
         const QStringList nomi = cartella.entryList({QStringLiteral("*.tsv")}, QDir::Files);
         QVERIFY(nomi.contains(QStringLiteral("cantanti.tsv")));
+        QVERIFY(nomi.contains(QStringLiteral("canzoni.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("localita.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));
         QVERIFY(nomi.contains(QStringLiteral("primadopo.tsv")));

@@ -1,6 +1,7 @@
 #include "prove.h"
 
 #include "prove_cantanti.h"
+#include "prove_canzoni.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
@@ -67,6 +68,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
+        r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
         return r;
     }();
     return regole;
