@@ -407,11 +407,18 @@ void TextBox::restyle()
     const bool proprio = simbolico();
     if (proprio)
         simboli().inchiostro = vbColor(foreColor_);
-    widget()->setStyleSheet(
+    const QString stile =
         QStringLiteral("%1 { color: %2; background-color: %3; %4}")
             .arg(edit_ ? QStringLiteral("QLineEdit") : QStringLiteral("QPlainTextEdit"),
                  proprio ? QStringLiteral("transparent") : css(foreColor_), css(backColor_),
-                 proprio ? QStringLiteral("selection-color: transparent; ") : QString()));
+                 proprio ? QStringLiteral("selection-color: transparent; ") : QString());
+    // A picture changing colour on a timer repaints only itself.
+    if (stile != widget()->styleSheet())
+        widget()->setStyleSheet(stile);
+    else if (memo_)
+        memo_->viewport()->update();
+    else
+        widget()->update();
 }
 
 int TextBox::selStart() const
