@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include "platform/symbolfont.h"
+#include "platform/symbolwidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -135,7 +136,7 @@ void CommandButton::click()
 // ---- Label ------------------------------------------------------------------
 
 Label::Label(Container& parent, const QString& name, const QString& caption)
-    : Control(parent, name, new QLabel), label_(static_cast<QLabel*>(widget()))
+    : Control(parent, name, new EtichettaSimboli), label_(static_cast<QLabel*>(widget()))
 {
     label_->setTextFormat(Qt::PlainText);
     label_->setWordWrap(true);
@@ -147,7 +148,7 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
 void Label::setCaption(const QString& text)
 {
     caption_ = text;
-    label_->setText(text);
+    mostra();
     if (autoSize_) {
         const QSize hint = label_->sizeHint();
         const double k = form().pixelsPerTwip();
@@ -170,7 +171,12 @@ void Label::setBackStyle(int style)
     backStyle_ = style;
     restyle();
 }
-void Label::setAlignment(int align) { label_->setAlignment(alignmentOf(align)); }
+void Label::setAlignment(int align)
+{
+    label_->setAlignment(alignmentOf(align));
+    static_cast<EtichettaSimboli*>(label_)->allineamento = alignmentOf(align);
+    label_->update();
+}
 void Label::setWordWrap(bool on) { label_->setWordWrap(on); }
 void Label::setBorderStyle(int style)
 {
@@ -183,8 +189,32 @@ void Label::setAutoSize(bool on)
     setCaption(caption_);
 }
 
+void Label::applyFont(double scale)
+{
+    Control::applyFont(scale);
+    // The constructor's first font comes before the label exists.
+    if (label_)
+        mostra();
+}
+
+void Label::mostra()
+{
+    auto* view = static_cast<EtichettaSimboli*>(label_);
+    TestoSimboli& s = view->simboli;
+    s.attivo = isSymbolFont(fontName());
+    s.famiglia = fontName();
+    s.testo = caption_;
+    s.inchiostro = vbColor(foreColor_);
+    s.cella = symbolCellFont(label_->font(), label_->logicalDpiY() / 72.0);
+    label_->setText(s.attivo ? QString() : caption_);
+    label_->updateGeometry();
+    label_->update();
+}
+
 void Label::restyle()
 {
+    if (label_)
+        static_cast<EtichettaSimboli*>(label_)->simboli.inchiostro = vbColor(foreColor_);
     label_->setStyleSheet(QStringLiteral("QLabel { color: %1; background-color: %2; border: %3; }")
                               .arg(css(foreColor_), backStyle_ == 0 ? QStringLiteral("transparent") : css(backColor_),
                                    borderStyle_ ? QStringLiteral("1px solid black") : QStringLiteral("none")));
@@ -196,8 +226,8 @@ namespace {
 QWidget* makeEditor(bool multiLine)
 {
     if (multiLine)
-        return new QPlainTextEdit;
-    return new QLineEdit;
+        return new MemoSimboli;
+    return new RigaSimboli;
 }
 }  // namespace
 
@@ -211,22 +241,28 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
         setScrollBars(0);
         watch(memo_->viewport());
         QObject::connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
-            if (maxLength_ > 0 && memo_->toPlainText().size() > maxLength_ && !settingText_) {
+            if (simbolico())
+                riprendiTesto();
+            else if (maxLength_ > 0 && memo_->toPlainText().size() > maxLength_ && !settingText_) {
                 settingText_ = true;
                 memo_->setPlainText(memo_->toPlainText().left(maxLength_));
                 memo_->moveCursor(QTextCursor::End);
                 settingText_ = false;
             }
-            if (!isSymbolFont(fontName()))
+            if (!simbolico())
                 testo_ = memo_->toPlainText();
-            fire([this] { if (Change) Change(); });
+            if (!settingText_)
+                fire([this] { if (Change) Change(); });
         });
     } else {
         edit_ = static_cast<QLineEdit*>(widget());
         QObject::connect(edit_, &QLineEdit::textChanged, this, [this] {
-            if (!isSymbolFont(fontName()))
+            if (simbolico())
+                riprendiTesto();
+            else
                 testo_ = edit_->text();
-            fire([this] { if (Change) Change(); });
+            if (!settingText_)
+                fire([this] { if (Change) Change(); });
         });
     }
     restyle();
@@ -242,7 +278,7 @@ void TextBox::setScrollBars(int which)
 
 QString TextBox::text() const
 {
-    if (isSymbolFont(fontName()))
+    if (simbolico())
         return testo_;
     return edit_ ? edit_->text() : memo_->toPlainText();
 }
@@ -250,6 +286,7 @@ QString TextBox::text() const
 void TextBox::setText(const QString& text)
 {
     testo_ = maxLength_ > 0 ? text.left(maxLength_) : text;
+    simboli().testo = testo_;
     const QString t = mostrato(testo_);
     if (edit_)
         edit_->setText(t);
@@ -259,12 +296,67 @@ void TextBox::setText(const QString& text)
 
 QString TextBox::mostrato(const QString& testo) const { return symbolText(fontName(), testo); }
 
+TestoSimboli& TextBox::simboli() const
+{
+    return edit_ ? static_cast<RigaSimboli*>(edit_)->simboli : static_cast<MemoSimboli*>(memo_)->simboli;
+}
+
+bool TextBox::simbolico() const { return (edit_ || memo_) && simboli().attivo; }
+
+// What was typed or pasted goes back to characters, each shown again as its
+// picture; the cursor stays after what was typed, and the limit counts the
+// characters, not what they show as.
+void TextBox::riprendiTesto()
+{
+    if (settingText_)
+        return;
+    const QString visto = edit_ ? edit_->text() : memo_->toPlainText();
+    int pos = edit_ ? edit_->cursorPosition() : memo_->textCursor().position();
+    QString t = symbolChars(fontName(), visto, &pos);
+    if (maxLength_ > 0 && t.size() > maxLength_) {
+        t.truncate(maxLength_);
+        pos = std::min(pos, maxLength_);
+    }
+    testo_ = t;
+    simboli().testo = t;
+    const QString rivisto = mostrato(t);
+    if (rivisto == visto)
+        return;
+    settingText_ = true;
+    const int cursore = int(symbolOffsets(fontName(), t).at(pos));
+    if (edit_) {
+        edit_->setText(rivisto);
+        edit_->setCursorPosition(cursore);
+    } else {
+        memo_->setPlainText(rivisto);
+        QTextCursor c = memo_->textCursor();
+        c.setPosition(cursore);
+        memo_->setTextCursor(c);
+    }
+    settingText_ = false;
+}
+
 void TextBox::applyFont(double scale)
 {
-    const bool prima = edit_ || memo_ ? isSymbolFont(widget()->font().family()) : false;
     Control::applyFont(scale);
+    // The constructor's first font comes before the editor exists.
+    if (!edit_ && !memo_)
+        return;
+    TestoSimboli& s = simboli();
+    const bool prima = s.attivo;
+    s.attivo = isSymbolFont(fontName());
+    s.famiglia = fontName();
+    s.testo = testo_;
+    if (s.attivo) {
+        s.cella = symbolCellFont(widget()->font(), widget()->logicalDpiY() / 72.0);
+        widget()->setFont(s.cella);
+    }
+    if (edit_)
+        edit_->setMaxLength(maxLength_ > 0 && !s.attivo ? maxLength_ : 32767);
+    if (prima != s.attivo)
+        restyle();
     // Changing to or from a symbol font changes what the box shows.
-    if ((edit_ || memo_) && (prima || isSymbolFont(fontName()))) {
+    if (prima || s.attivo) {
         settingText_ = true;
         const QString t = mostrato(testo_);
         if (edit_)
@@ -279,7 +371,7 @@ void TextBox::setMaxLength(int chars)
 {
     maxLength_ = std::max(chars, 0);
     if (edit_)
-        edit_->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+        edit_->setMaxLength(maxLength_ > 0 && !simbolico() ? maxLength_ : 32767);
 }
 
 void TextBox::setLocked(bool on)
@@ -311,9 +403,22 @@ void TextBox::setForeColor(quint32 bgr)
 
 void TextBox::restyle()
 {
-    widget()->setStyleSheet(
-        QStringLiteral("%1 { color: %2; background-color: %3; }")
-            .arg(edit_ ? QStringLiteral("QLineEdit") : QStringLiteral("QPlainTextEdit"), css(foreColor_), css(backColor_)));
+    // In a symbol font the box paints its characters itself, in the fore colour.
+    const bool proprio = simbolico();
+    if (proprio)
+        simboli().inchiostro = vbColor(foreColor_);
+    const QString stile =
+        QStringLiteral("%1 { color: %2; background-color: %3; %4}")
+            .arg(edit_ ? QStringLiteral("QLineEdit") : QStringLiteral("QPlainTextEdit"),
+                 proprio ? QStringLiteral("transparent") : css(foreColor_), css(backColor_),
+                 proprio ? QStringLiteral("selection-color: transparent; ") : QString());
+    // A picture changing colour on a timer repaints only itself.
+    if (stile != widget()->styleSheet())
+        widget()->setStyleSheet(stile);
+    else if (memo_)
+        memo_->viewport()->update();
+    else
+        widget()->update();
 }
 
 int TextBox::selStart() const

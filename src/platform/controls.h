@@ -23,6 +23,8 @@ class QScrollBar;
 
 namespace zolmera {
 
+struct TestoSimboli;
+
 // A push button; with a back colour it is drawn in that colour.
 class CommandButton final : public Control {
 public:
@@ -64,6 +66,9 @@ public:
 
 private:
     void restyle();
+    void applyFont(double scale) override;
+    // In a symbol font the label paints its caption's pictures itself.
+    void mostra();
     QLabel* label_;
     QString caption_;
     quint32 backColor_ = 0x8000000F;
@@ -102,6 +107,9 @@ private:
     // In a symbol font the box shows the pictures its characters stand for,
     // while its Text stays the characters themselves.
     QString mostrato(const QString& testo) const;
+    TestoSimboli& simboli() const;
+    bool simbolico() const;
+    void riprendiTesto();
     QString testo_;
     QLineEdit* edit_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
