@@ -48,6 +48,27 @@ void ProvaBreve::passaAlTabellone()
     quandoLibera([this] { consegna(); });
 }
 
+std::array<qint64, 4> ProvaBreve::scriviOpzioniNumeriche(qint64 risposta, int p, const std::function<qint64()>& distanza,
+                                                         const std::function<bool(qint64)>& ammessa)
+{
+    std::array<qint64, 4> d{};
+    for (int i = 1; i <= 3; ++i) {
+        bool valida = false;
+        while (!valida) {
+            d[std::size_t(i)] = distanza();
+            valida = d[std::size_t(i)] != 0 && (!ammessa || ammessa(d[std::size_t(i)]));
+            for (int j = 1; j < i; ++j)
+                valida = valida && d[std::size_t(i)] != d[std::size_t(j)];
+        }
+    }
+    M.strRispostaEsatta = QString::number(risposta);
+    QString opzioni[3];
+    for (int k = 0; k < 3; ++k)
+        opzioni[k] = QString::number(p == k + 1 ? risposta : risposta + d[std::size_t(k + 1)]);
+    ScriviOpzioni(ctx, opzioni[0], opzioni[1], opzioni[2]);
+    return d;
+}
+
 void ProvaBreve::consegna()
 {
     const QString scritta = domandaScritta();

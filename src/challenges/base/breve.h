@@ -5,6 +5,9 @@
 #include "challenges/base/schede.h"
 #include "platform/timer.h"
 
+#include <array>
+#include <functional>
+
 namespace zolmera {
 
 class ProvaBreve : public FinestraProva {
@@ -37,6 +40,13 @@ protected:
     // The common hand-over: the reading stops, and once no question of the
     // window's is up, the window closes and the board gets its question.
     void passaAlTabellone();
+    // The options of a number to find: the right one in box p (1 to 3), the
+    // others at three different distances, none zero, drawn in turn by
+    // `distanza` (the right box's own is drawn too, and left unused); a
+    // distance `ammessa` refuses is drawn again. Sets the right answer.
+    // Returns the distances, box by box.
+    std::array<qint64, 4> scriviOpzioniNumeriche(qint64 risposta, int p, const std::function<qint64()>& distanza,
+                                                 const std::function<bool(qint64)>& ammessa = {});
     // Draws the item, fills the reading area, sets the right answer and
     // writes the options on the board.
     virtual void caricaElemento() = 0;

@@ -58,23 +58,10 @@ void frmProvina2::caricaElemento()
 
     rnd.randomize();
     p = rnd.draw(3);
-    // Three different distances, none zero: the distance of the right box is
-    // drawn too, and left unused.
-    auto distanza = [&] { return intPasso * qint32(std::floor(rnd.rnd() * 31 - 15)); };
-    for (int i = 1; i <= 3; ++i) {
-        bool valida = false;
-        while (!valida) {
-            d[i] = distanza();
-            valida = d[i] != 0;
-            for (int j = 1; j < i; ++j)
-                valida = valida && d[i] != d[j];
-        }
-    }
-    M.strRispostaEsatta = QString::number(varRisposta);
-    QString opzioni[3];
-    for (int k = 0; k < 3; ++k)
-        opzioni[k] = QString::number(p == k + 1 ? varRisposta : varRisposta + d[k + 1]);
-    ScriviOpzioni(ctx, opzioni[0], opzioni[1], opzioni[2]);
+    const auto distanze = scriviOpzioniNumeriche(
+        varRisposta, p, [this, &rnd] { return qint64(intPasso * qint32(std::floor(rnd.rnd() * 31 - 15))); });
+    for (int i = 1; i <= 3; ++i)
+        d[i] = qint32(distanze[std::size_t(i)]);
 }
 
 }  // namespace zolmera

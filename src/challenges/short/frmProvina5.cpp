@@ -38,24 +38,10 @@ void frmProvina5::caricaElemento()
 
     rnd.randomize();
     const int p = rnd.draw(3);
-    // Three different non-zero distances; the count never goes below 7, so
-    // every option stays positive.
-    auto distanza = [&] { return int(std::floor(rnd.rnd() * 7 - 3)); };
-    int d[4] = {0, 0, 0, 0};
-    for (int i = 1; i <= 3; ++i) {
-        bool valida = false;
-        while (!valida) {
-            d[i] = distanza();
-            valida = d[i] != 0 && varRisposta + d[i] >= 0;
-            for (int j = 1; j < i; ++j)
-                valida = valida && d[i] != d[j];
-        }
-    }
-    M.strRispostaEsatta = QString::number(varRisposta);
-    QString opzioni[3];
-    for (int k = 0; k < 3; ++k)
-        opzioni[k] = QString::number(p == k + 1 ? varRisposta : varRisposta + d[k + 1]);
-    ScriviOpzioni(ctx, opzioni[0], opzioni[1], opzioni[2]);
+    // The count never goes below 7, so every option stays positive.
+    scriviOpzioniNumeriche(
+        varRisposta, p, [&rnd] { return qint64(std::floor(rnd.rnd() * 7 - 3)); },
+        [this](qint64 d) { return varRisposta + d >= 0; });
 }
 
 void frmProvina5::tmrSecondi_Timer()
