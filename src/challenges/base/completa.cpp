@@ -20,7 +20,6 @@ ProvaCompleta::ProvaCompleta(AppContext& context, const QString& name, const QSt
 ProvaCompleta::ProvaCompleta(AppContext& context, const SchedaProva& scheda, int larghezza, int altezza)
     : ProvaCompleta(context, scheda.finestra, scheda.titolo, scheda.argomentoGuida, larghezza, altezza)
 {
-    setHelpContextId(scheda.argomentoF1);
 }
 
 void ProvaCompleta::Form_Load()

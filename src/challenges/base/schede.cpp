@@ -6,10 +6,9 @@ namespace zolmera {
 
 namespace {
 
-SchedaProva completa(int k, const QString& titolo, int argomento, int argomentoF1 = 0)
+SchedaProva completa(int k, const QString& titolo, int argomento)
 {
-    return {TipoProva::Completa, k, QStringLiteral("frmProva%1").arg(k), titolo, argomento, 0, QString(), QString(),
-            argomentoF1 != 0 ? argomentoF1 : argomento};
+    return {TipoProva::Completa, k, QStringLiteral("frmProva%1").arg(k), titolo, argomento, 0, QString(), QString()};
 }
 
 // Every short challenge shares help topic 33.
@@ -17,7 +16,7 @@ SchedaProva breve(int k, const QString& titolo, int letturaMs, const QString& do
                   const QString& fileDomanda)
 {
     return {TipoProva::Breve, k, QStringLiteral("frmProvina%1").arg(k), titolo, 33, letturaMs, domandaScritta,
-            fileDomanda, 33};
+            fileDomanda};
 }
 
 // Built on first use, so a window made during start-up can already read them.
@@ -131,7 +130,7 @@ const SchedaProva& schedaProvina(int k)
 const SchedaProva& schedaExtra()
 {
     static const SchedaProva scheda{TipoProva::Extra, 1, QStringLiteral("frmProvaExtra"),
-                                    QStringLiteral("SLOT MACHINE"), 32, 0, QString(), QString(), 32};
+                                    QStringLiteral("SLOT MACHINE"), 32, 0, QString(), QString()};
     return scheda;
 }
 

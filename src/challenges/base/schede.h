@@ -16,13 +16,11 @@ struct SchedaProva {
     int numero;               // the K of frmProvaK / frmProvinaK; 1 for the slot machine
     QString finestra;         // the window's name
     QString titolo;
-    int argomentoGuida;       // the help topic Guida opens
+    int argomentoGuida;       // the help topic Guida and F1 open
     // Short challenges only.
     int letturaMs = 0;        // the item stays up this long before the hand-over
     QString domandaScritta;   // shown on the board when spoken comments are off; empty when the item makes its own
     QString fileDomanda;      // the spoken question; empty when the item chooses its own
-    // The topic F1 opens: Guida's, except in a few mind challenges.
-    int argomentoF1 = 0;
 };
 
 // Full challenges 1 to 20, short challenges 1 to 18, and the slot machine.
