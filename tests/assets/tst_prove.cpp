@@ -3,6 +3,7 @@
 #include "challenges/action/frmProva10.h"
 #include "challenges/short/storia.h"
 #include "prove.h"
+#include "scelte.h"
 #include "records/tabella.h"
 
 #include <QDir>
@@ -457,27 +458,69 @@ private slots:
         QVERIFY(!controlla(QStringLiteral("personaggi.tsv"), {}).filter(QStringLiteral("has 0 names, not 30")).isEmpty());
     }
 
+    void anAnswerAndItsChoicesKeepTheBoardsRules_data()
+    {
+        QTest::addColumn<QStringList>("campi");   // a row on line 3: text, three choices, answer
+        QTest::addColumn<QStringList>("errori");
+        const QString qui = QStringLiteral("x.tsv:3: ");
+        const QString cinquanta(50, u'A');
+        QTest::newRow("kept") << QStringList{"t", "ANNA", "BEA", "CARLA", "BEA"} << QStringList();
+        QTest::newRow("an apostrophe and 50 characters")
+            << QStringList{"t", "L'ARCA", cinquanta, "CARLA", cinquanta} << QStringList();
+        QTest::newRow("no choices, typed") << QStringList{"t", "", "", "", "L'ARCA"} << QStringList();
+        QTest::newRow("an answer of 51") << QStringList{"t", "", "", "", cinquanta + "A"}
+                                         << QStringList{qui + "the answer is longer than 50 characters"};
+        QTest::newRow("a blank at an end") << QStringList{"t", "ANNA", "BEA ", "CARLA", "BEA "}
+                                           << QStringList{qui + "the answer has blanks around it"};
+        QTest::newRow("two blanks") << QStringList{"t", "", "", "", "SAN  REMO"}
+                                    << QStringList{qui + "the answer has two blanks in a row"};
+        QTest::newRow("a typographic apostrophe") << QStringList{"t", "", "", "", QStringLiteral("L\u2019ARCA")}
+                                                  << QStringList{qui + QStringLiteral("the answer has \"\u2019\", not the plain apostrophe \"'\"")};
+        QTest::newRow("a choice too long") << QStringList{"t", "ANNA", cinquanta + "A", "CARLA", "ANNA"}
+                                           << QStringList{qui + "choice 2 is longer than 50 characters"};
+        QTest::newRow("two choices empty") << QStringList{"t", "ANNA", "", "", "ANNA"}
+                                           << QStringList{qui + "choice 2 is empty", qui + "choice 3 is empty"};
+        QTest::newRow("the same choice in another case") << QStringList{"t", "ANNA", "Anna", "CARLA", "CARLA"}
+                                                         << QStringList{qui + "choices 1 and 2 are the same answer"};
+        QTest::newRow("the answer but for case") << QStringList{"t", "Anna", "BEA", "CARLA", "ANNA"}
+                                                 << QStringList{qui + "choice 1 is the answer but for case",
+                                                                qui + "the answer is none of the three choices"};
+        QTest::newRow("an answer among none") << QStringList{"t", "ANNA", "BEA", "CARLA", "DORA"}
+                                              << QStringList{qui + "the answer is none of the three choices"};
+    }
+    void anAnswerAndItsChoicesKeepTheBoardsRules()
+    {
+        QFETCH(QStringList, campi);
+        QFETCH(QStringList, errori);
+        const Tabella t{QStringLiteral("x.tsv"), {RigaTabella{3, campi}}};
+        QList<ErroreTabella> trovati;
+        controllaScelte(t, t.righe[0], 2, 5, true, trovati);
+        QStringList testi;
+        for (const ErroreTabella& e : trovati)
+            testi << e.testo();
+        QCOMPARE(testi, errori);
+    }
+
     // Every table under content/prove keeps its rules, and the program
-    // carries each one as it is.
+    // carries each one.
     void theShippedTablesKeepTheirRules()
     {
         const QDir cartella(QStringLiteral(ZOLMERA_SOURCE_DIR "/content/prove"));
         const QStringList nomi = cartella.entryList({QStringLiteral("*.tsv")}, QDir::Files);
-        QVERIFY(nomi.contains(QStringLiteral("cantanti.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("canzoni.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("localita.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("personaggi.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("primadopo.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("rebus.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("spesa.tsv")));
-        QVERIFY(nomi.contains(QStringLiteral("storia.tsv")));
+        // Every table has its rules, and every table with rules is shipped.
+        for (const RegoleProva& r : regoleProve())
+            QVERIFY2(nomi.contains(r.file), qPrintable(r.file));
         QList<ErroreTabella> errori;
         for (const QString& nome : nomi) {
             const Tabella t = leggiTabella(cartella.filePath(nome), errori);
             controllaProve({t}, errori);
+            // The game gets the rows without notes or check-only fields.
+            const auto regole = std::find_if(regoleProve().cbegin(), regoleProve().cend(),
+                                             [&](const RegoleProva& r) { return r.file == nome; });
+            QVERIFY2(regole != regoleProve().cend(), qPrintable(nome));
             QList<QStringList> attese;
             for (const RigaTabella& r : t.righe)
-                attese << r.campi;
+                attese << (regole->campiGioco > 0 ? r.campi.mid(0, regole->campiGioco) : r.campi);
             QCOMPARE(tabellaProva(QFileInfo(nome).completeBaseName()), attese);
         }
         QVERIFY2(errori.isEmpty(), qPrintable(errori.value(0).testo()));

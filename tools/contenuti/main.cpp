@@ -1,6 +1,6 @@
 // Compiles the second phase's quiz from content/archivi/ into the three
 // archives of the program's folder, or, given --prove, checks the
-// challenges' tables of content/prove/ and marks them checked. Any broken
+// challenges' tables of content/prove/ and writes the game's copies. Any broken
 // rule stops the build, naming the table, the line and the rule.
 #include "archivi.h"
 #include "prove.h"
@@ -48,22 +48,26 @@ int archivi(const QString& sorgenti, const QString& programma)
     return 0;
 }
 
-// The mark is written only when every table keeps its rules, so a broken
-// table is checked again at the next build.
-int prove(const QString& sorgenti, const QString& marca)
+// The game's copies are written only when every table keeps its rules, so
+// a broken table is checked again at the next build.
+int prove(const QString& sorgenti, const QString& destinazione)
 {
     QList<ErroreTabella> errori;
     const QList<Tabella> tabelle = leggiCartella(sorgenti, errori);
     controllaProve(tabelle, errori);
     if (!riferisci(errori))
         return 1;
-    QFile f(marca);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        QTextStream(stderr) << "zolmera-contenuti: " << marca << ": " << f.errorString() << "\n";
+    if (!QDir().mkpath(destinazione)) {
+        QTextStream(stderr) << "zolmera-contenuti: " << destinazione << ": cannot be made\n";
         return 1;
     }
-    for (const Tabella& t : tabelle)
-        f.write(QStringLiteral("%1\t%2 rows\n").arg(t.file).arg(t.righe.size()).toUtf8());
+    for (const Tabella& t : tabelle) {
+        QFile f(QDir(destinazione).filePath(t.file));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(tabellaGioco(t)) < 0 || !f.flush()) {
+            QTextStream(stderr) << "zolmera-contenuti: " << f.fileName() << ": " << f.errorString() << "\n";
+            return 1;
+        }
+    }
     QTextStream(stdout) << "zolmera-contenuti: challenge tables checked: " << tabelle.size() << "\n";
     return 0;
 }
@@ -79,6 +83,6 @@ int main(int argc, char** argv)
     if (arg.size() == 3 && !arg[1].startsWith(QLatin1Char('-')))
         return archivi(arg[1], arg[2]);
     QTextStream(stderr) << "usage: zolmera-contenuti <content/archivi folder> <program folder>\n"
-                           "       zolmera-contenuti --prove <content/prove folder> <mark file>\n";
+                           "       zolmera-contenuti --prove <content/prove folder> <folder of the game's copies>\n";
     return 2;
 }

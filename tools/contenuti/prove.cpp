@@ -62,10 +62,10 @@ const QList<RegoleProva>& regoleProve()
         personaggi.maxNome = frmProva10::kMaxNome;
         r << RegoleProva{QStringLiteral("personaggi.tsv"),
                          [personaggi](const Tabella& t, QList<ErroreTabella>& e) { controllaGruppi(t, personaggi, e); }};
-        r << RegoleProva{QStringLiteral("rebus.tsv"), controllaRebus};
+        r << RegoleProva{QStringLiteral("rebus.tsv"), controllaRebus, 1};
         r << RegoleProva{QStringLiteral("primadopo.tsv"), controllaPrimaDopo};
         r << RegoleProva{QStringLiteral("localita.tsv"), controllaLocalita};
-        r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti};
+        r << RegoleProva{QStringLiteral("cantanti.tsv"), controllaCantanti, 2};
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
@@ -84,6 +84,17 @@ void controllaProve(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori)
         else
             it->controlla(t, errori);
     }
+}
+
+QByteArray tabellaGioco(const Tabella& t)
+{
+    const auto& regole = regoleProve();
+    const auto it = std::find_if(regole.cbegin(), regole.cend(), [&](const RegoleProva& r) { return r.file == t.file; });
+    const int campi = it == regole.cend() ? 0 : it->campiGioco;
+    QByteArray dati;
+    for (const RigaTabella& r : t.righe)
+        dati += (campi > 0 ? r.campi.mid(0, campi) : r.campi).join(QLatin1Char('\t')).toUtf8() + '\n';
+    return dati;
 }
 
 }  // namespace zolmera::contenuti

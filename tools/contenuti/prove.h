@@ -1,7 +1,8 @@
 #pragma once
 // The challenges' tables under content/prove/: each has its own rules, and
 // a table without rules is refused, so none ships unchecked. The game reads
-// these tables as they are; nothing is compiled from them.
+// the rows as they are, with only the fields it reads: the fields after
+// those are the table's own notes (a source, a date) that the checks use.
 #include "records/tabella.h"
 
 #include <functional>
@@ -24,9 +25,14 @@ void controllaSpesa(const Tabella& t, QList<ErroreTabella>& errori);
 struct RegoleProva {
     QString file;          // "personaggi.tsv"
     std::function<void(const Tabella&, QList<ErroreTabella>&)> controlla;
+    int campiGioco = 0;    // the leading fields the game reads; 0: all of them
 };
 const QList<RegoleProva>& regoleProve();
 
 void controllaProve(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori);
+
+// A checked table as the program carries it: its rows, one a line, with
+// the fields the game reads.
+QByteArray tabellaGioco(const Tabella& t);
 
 }  // namespace zolmera::contenuti
