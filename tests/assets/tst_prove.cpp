@@ -452,8 +452,8 @@ private slots:
         QCOMPARE(controlla(QStringLiteral("primadopo.tsv"), eventiValidi().join(QStringLiteral("\r\n")).toUtf8()),
                  QStringList());
         // A table with no rules of its own is refused, so none ships unchecked.
-        QCOMPARE(controlla(QStringLiteral("indovinelli.tsv"), "Facile\tChi sono?\n"),
-                 QStringList{"indovinelli.tsv: no rules are set for this table (tools/contenuti/prove.cpp)"});
+        QCOMPARE(controlla(QStringLiteral("barzellette.tsv"), "Facile\tChi sono?\n"),
+                 QStringList{"barzellette.tsv: no rules are set for this table (tools/contenuti/prove.cpp)"});
         // And so is the names' table when it is not there at all.
         QVERIFY(!controlla(QStringLiteral("personaggi.tsv"), {}).filter(QStringLiteral("has 0 names, not 30")).isEmpty());
     }
