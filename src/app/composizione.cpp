@@ -32,6 +32,7 @@
 #include "challenges/short/frmProvina4.h"
 #include "challenges/short/frmProvina5.h"
 #include "challenges/short/frmProvina6.h"
+#include "challenges/short/frmProvina8.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -126,6 +127,7 @@ CatalogoProve catalogo()
     c.provine[4] = apri<frmProvina4>();
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();
+    c.provine[8] = apri<frmProvina8>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[18] = apri<frmProvina18>();
     return c;
