@@ -2,7 +2,10 @@
 
 #include "prove_cantanti.h"
 #include "prove_canzoni.h"
+#include "prove_farfallino.h"
+#include "prove_mascherati.h"
 #include "prove_primadopo.h"
+#include "prove_proverbi.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
 #include "regole.h"
@@ -69,6 +72,9 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
+        r << RegoleProva{QStringLiteral("mascherati.tsv"), controllaMascherati, 2};
+        r << RegoleProva{QStringLiteral("proverbi.tsv"), controllaProverbi, 2};
+        r << RegoleProva{QStringLiteral("farfallino.tsv"), controllaFarfallino, 2};
         return r;
     }();
     return regole;
