@@ -25,6 +25,8 @@
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
+#include "challenges/short/frmProvina11.h"
+#include "challenges/short/frmProvina15.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina2.h"
@@ -33,6 +35,7 @@
 #include "challenges/short/frmProvina5.h"
 #include "challenges/short/frmProvina6.h"
 #include "challenges/short/frmProvina8.h"
+#include "challenges/short/frmProvina9.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -128,6 +131,9 @@ CatalogoProve catalogo()
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();
     c.provine[8] = apri<frmProvina8>();
+    c.provine[9] = apri<frmProvina9>();
+    c.provine[11] = apri<frmProvina11>();
+    c.provine[15] = apri<frmProvina15>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[18] = apri<frmProvina18>();
     return c;

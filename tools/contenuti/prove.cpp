@@ -2,8 +2,11 @@
 
 #include "prove_cantanti.h"
 #include "prove_canzoni.h"
+#include "prove_farfallino.h"
+#include "prove_mascherati.h"
 #include "prove_motivi.h"
 #include "prove_primadopo.h"
+#include "prove_proverbi.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
 #include "regole.h"
@@ -72,6 +75,9 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
         r << RegoleProva{QStringLiteral("motivi.tsv"),
                          [](const Tabella& t, QList<ErroreTabella>& e) { controllaMotivi(t, e); }, 5};
+        r << RegoleProva{QStringLiteral("mascherati.tsv"), controllaMascherati, 2};
+        r << RegoleProva{QStringLiteral("proverbi.tsv"), controllaProverbi, 2};
+        r << RegoleProva{QStringLiteral("farfallino.tsv"), controllaFarfallino, 2};
         return r;
     }();
     return regole;

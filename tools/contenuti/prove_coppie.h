@@ -1,0 +1,17 @@
+#pragma once
+// Tables of short challenges answered by typing: each row the text shown
+// for the reading, then the answer the contestant types.
+#include "records/tabella.h"
+
+namespace zolmera::contenuti {
+
+// Checks that row r holds two fields, a sound text to show (called
+// `testo` in the errors) and an answer the board can judge; false, with
+// the error, when it does not, so the table's own rules are not tried on it.
+bool controllaCoppia(const Tabella& t, const RigaTabella& r, const QString& forma, const QString& testo,
+                     QList<ErroreTabella>& errori);
+
+// Adds an error on the file as a whole when the table has not `attese` rows.
+void controllaRighe(const Tabella& t, qsizetype attese, const QString& cosa, QList<ErroreTabella>& errori);
+
+}  // namespace zolmera::contenuti
