@@ -2,12 +2,14 @@
 
 #include "prove_cantanti.h"
 #include "prove_canzoni.h"
+#include "prove_indovinelli.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
+#include "challenges/short/frmProvina13.h"
 #include "platform/text.h"
 
 #include <QHash>
@@ -69,6 +71,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
+        r << RegoleProva{QStringLiteral("indovinelli.tsv"), controllaIndovinelli, frmProvina13::kRisposta};
         return r;
     }();
     return regole;
