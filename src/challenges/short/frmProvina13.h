@@ -18,7 +18,7 @@ public:
     // table's check keeps every row within them.
     static constexpr int kMaxParola = 12, kMaxIndovinello = 100;
     // The box and the window, in twips, sized for the two limits above.
-    static constexpr int kLarghezza = 8400, kAltezzaBox = 1800;
+    static constexpr int kLarghezza = 9600, kAltezzaBox = 2400;
 
     Timer tmrVedi;
     // The ticks of tmrVedi so far: words 1 to 8, then the riddle, then the reading.
