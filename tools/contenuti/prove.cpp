@@ -5,6 +5,7 @@
 #include "prove_farfallino.h"
 #include "prove_mascherati.h"
 #include "prove_motivi.h"
+#include "prove_indovinelli.h"
 #include "prove_primadopo.h"
 #include "prove_proverbi.h"
 #include "prove_rebus.h"
@@ -12,6 +13,7 @@
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
+#include "challenges/short/frmProvina13.h"
 #include "platform/text.h"
 
 #include <QHash>
@@ -78,6 +80,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("mascherati.tsv"), controllaMascherati, 2};
         r << RegoleProva{QStringLiteral("proverbi.tsv"), controllaProverbi, 2};
         r << RegoleProva{QStringLiteral("farfallino.tsv"), controllaFarfallino, 2};
+        r << RegoleProva{QStringLiteral("indovinelli.tsv"), controllaIndovinelli, frmProvina13::kRisposta};
         return r;
     }();
     return regole;
