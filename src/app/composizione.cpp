@@ -28,6 +28,7 @@
 #include "challenges/short/frmProvina11.h"
 #include "challenges/short/frmProvina15.h"
 #include "challenges/short/frmProvina13.h"
+#include "challenges/short/frmProvina10.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina2.h"
@@ -136,6 +137,7 @@ CatalogoProve catalogo()
     c.provine[11] = apri<frmProvina11>();
     c.provine[15] = apri<frmProvina15>();
     c.provine[13] = apri<frmProvina13>();
+    c.provine[10] = apri<frmProvina10>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[18] = apri<frmProvina18>();
     return c;

@@ -6,6 +6,7 @@
 #include "prove_mascherati.h"
 #include "prove_motivi.h"
 #include "prove_indovinelli.h"
+#include "prove_nascite.h"
 #include "prove_primadopo.h"
 #include "prove_proverbi.h"
 #include "prove_rebus.h"
@@ -81,6 +82,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("proverbi.tsv"), controllaProverbi, 2};
         r << RegoleProva{QStringLiteral("farfallino.tsv"), controllaFarfallino, 2};
         r << RegoleProva{QStringLiteral("indovinelli.tsv"), controllaIndovinelli, frmProvina13::kRisposta};
+        r << RegoleProva{QStringLiteral("nascite.tsv"), controllaNascite, 5};
         return r;
     }();
     return regole;
