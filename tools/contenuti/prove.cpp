@@ -2,6 +2,7 @@
 
 #include "prove_cantanti.h"
 #include "prove_canzoni.h"
+#include "prove_gabbie.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
@@ -69,6 +70,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
+        r << RegoleProva{QStringLiteral("gabbie.tsv"), controllaGabbie, 2};
         return r;
     }();
     return regole;
