@@ -26,6 +26,7 @@
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
 #include "challenges/short/frmProvina16.h"
+#include "challenges/short/frmProvina17.h"
 #include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina2.h"
 #include "challenges/short/frmProvina3.h"
@@ -127,6 +128,7 @@ CatalogoProve catalogo()
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();
     c.provine[16] = apri<frmProvina16>();
+    c.provine[17] = apri<frmProvina17>();
     c.provine[18] = apri<frmProvina18>();
     return c;
 }

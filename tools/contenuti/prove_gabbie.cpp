@@ -37,6 +37,14 @@ void controllaGabbie(const Tabella& t, QList<ErroreTabella>& errori)
     QHash<QString, QList<int>> usi;     // an answer -> the lines that ask for it
     QHash<QString, int> definizioni;    // a definition -> its line
     for (const RigaTabella& r : t.righe) {
+        const QRegularExpressionMatch m = forma.match(r.campi.value(0));
+        // A row whose cage cannot be read stays in the run it stands in, so
+        // that only its own fault is told.
+        const QString gabbia = m.hasMatch() ? m.captured(2) : QString();
+        if (serie.isEmpty() || (!gabbia.isEmpty() && serie.last().gabbia != gabbia))
+            serie << Serie{gabbia, r.linea, 0};
+        ++serie.last().righe;
+
         if (r.campi.size() != 2) {
             errore(r.linea, QStringLiteral("a row must be: definition, answer"));
             continue;
@@ -53,7 +61,6 @@ void controllaGabbie(const Tabella& t, QList<ErroreTabella>& errori)
             continue;
         if (definizione.size() > kMaxDefinizione)
             errore(r.linea, QStringLiteral("the definition is longer than %1 characters").arg(kMaxDefinizione));
-        const QRegularExpressionMatch m = forma.match(definizione);
         if (!m.hasMatch()) {
             errore(r.linea, QStringLiteral("the definition must be: Questo, Questa, Questi or Queste, the cage "
                                            "(2 to 6 capital letters and \"%1\" on its open side, no blank) between "
@@ -65,7 +72,6 @@ void controllaGabbie(const Tabella& t, QList<ErroreTabella>& errori)
             errore(r.linea, QStringLiteral("the answer must be 3 to 15 capital letters, blanks or apostrophes"));
             continue;
         }
-        const QString gabbia = m.captured(2);
         const bool inizio = !m.captured(3).isEmpty();
         const QString lettere = inizio ? m.captured(3) : m.captured(4);
         if (inizio ? !risposta.startsWith(lettere) : !risposta.endsWith(lettere))
@@ -74,9 +80,6 @@ void controllaGabbie(const Tabella& t, QList<ErroreTabella>& errori)
         else if (risposta.size() == lettere.size())
             // The cage would give the whole word away.
             errore(r.linea, QStringLiteral("\"%1\" is the cage itself").arg(risposta));
-        if (serie.isEmpty() || serie.last().gabbia != gabbia)
-            serie << Serie{gabbia, r.linea, 0};
-        ++serie.last().righe;
         // The same definition twice would ask the same word twice.
         if (const auto vista = definizioni.constFind(definizione); vista != definizioni.cend())
             errore(r.linea, QStringLiteral("this definition is already on line %1").arg(*vista));
