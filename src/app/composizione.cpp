@@ -30,6 +30,7 @@
 #include "challenges/short/frmProvina13.h"
 #include "challenges/short/frmProvina10.h"
 #include "challenges/short/frmProvina16.h"
+#include "challenges/short/frmProvina17.h"
 #include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina2.h"
 #include "challenges/short/frmProvina3.h"
@@ -139,6 +140,7 @@ CatalogoProve catalogo()
     c.provine[13] = apri<frmProvina13>();
     c.provine[10] = apri<frmProvina10>();
     c.provine[16] = apri<frmProvina16>();
+    c.provine[17] = apri<frmProvina17>();
     c.provine[18] = apri<frmProvina18>();
     return c;
 }

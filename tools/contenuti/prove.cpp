@@ -7,6 +7,7 @@
 #include "prove_motivi.h"
 #include "prove_indovinelli.h"
 #include "prove_nascite.h"
+#include "prove_gabbie.h"
 #include "prove_primadopo.h"
 #include "prove_proverbi.h"
 #include "prove_rebus.h"
@@ -83,6 +84,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("farfallino.tsv"), controllaFarfallino, 2};
         r << RegoleProva{QStringLiteral("indovinelli.tsv"), controllaIndovinelli, frmProvina13::kRisposta};
         r << RegoleProva{QStringLiteral("nascite.tsv"), controllaNascite, 5};
+        r << RegoleProva{QStringLiteral("gabbie.tsv"), controllaGabbie, 2};
         return r;
     }();
     return regole;
