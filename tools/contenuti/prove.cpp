@@ -2,9 +2,11 @@
 
 #include "prove_cantanti.h"
 #include "prove_canzoni.h"
+#include "prove_contrario.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
+#include "prove_telegrammi.h"
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
@@ -69,6 +71,8 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
+        r << RegoleProva{QStringLiteral("telegrammi.tsv"), controllaTelegrammi, 5};
+        r << RegoleProva{QStringLiteral("contrario.tsv"), controllaContrario, 5};
         return r;
     }();
     return regole;
