@@ -25,6 +25,7 @@
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
+#include "challenges/short/frmProvina12.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina2.h"
@@ -32,6 +33,7 @@
 #include "challenges/short/frmProvina4.h"
 #include "challenges/short/frmProvina5.h"
 #include "challenges/short/frmProvina6.h"
+#include "challenges/short/frmProvina7.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -126,6 +128,8 @@ CatalogoProve catalogo()
     c.provine[4] = apri<frmProvina4>();
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();
+    c.provine[7] = apri<frmProvina7>();
+    c.provine[12] = apri<frmProvina12>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[18] = apri<frmProvina18>();
     return c;

@@ -3,7 +3,7 @@
 namespace zolmera {
 
 frmProvina12::frmProvina12(AppContext& context)
-    : ProvaRiga(context, 12, QStringLiteral("contrario"), Campi{1, 2, 5}, Aspetto{24, 9600, 1500})
+    : ProvaRiga(context, 12, QStringLiteral("contrario"), kCampi, kAspetto)
 {
 }
 

@@ -9,6 +9,10 @@ class frmProvina12 final : public ProvaRiga {
 public:
     explicit frmProvina12(AppContext& context);
 
+    static constexpr Campi kCampi{1, 2, 5};
+    // The longest answer takes two lines of the box; a third is spare, for a
+    // wider face of the font.
+    static constexpr Aspetto kAspetto{24, 9600, 1800};
     static constexpr int kRighe = 50;
 };
 

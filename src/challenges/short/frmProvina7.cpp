@@ -3,7 +3,7 @@
 namespace zolmera {
 
 frmProvina7::frmProvina7(AppContext& context)
-    : ProvaRiga(context, 7, QStringLiteral("telegrammi"), Campi{1, 2, 5}, Aspetto{18, 9600, 2400})
+    : ProvaRiga(context, 7, QStringLiteral("telegrammi"), kCampi, kAspetto)
 {
 }
 

@@ -9,6 +9,10 @@ class frmProvina7 final : public ProvaRiga {
 public:
     explicit frmProvina7(AppContext& context);
 
+    static constexpr Campi kCampi{1, 2, 5};
+    // The longest telegram takes four lines of the box; a fifth is spare, for a
+    // wider face of the font.
+    static constexpr Aspetto kAspetto{18, 9600, 2400};
     static constexpr int kRighe = 35;
 };
 
