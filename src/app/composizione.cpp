@@ -29,6 +29,7 @@
 #include "challenges/short/frmProvina15.h"
 #include "challenges/short/frmProvina13.h"
 #include "challenges/short/frmProvina10.h"
+#include "challenges/short/frmProvina12.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina17.h"
 #include "challenges/short/frmProvina18.h"
@@ -39,6 +40,7 @@
 #include "challenges/short/frmProvina6.h"
 #include "challenges/short/frmProvina8.h"
 #include "challenges/short/frmProvina9.h"
+#include "challenges/short/frmProvina7.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -139,6 +141,8 @@ CatalogoProve catalogo()
     c.provine[15] = apri<frmProvina15>();
     c.provine[13] = apri<frmProvina13>();
     c.provine[10] = apri<frmProvina10>();
+    c.provine[7] = apri<frmProvina7>();
+    c.provine[12] = apri<frmProvina12>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[17] = apri<frmProvina17>();
     c.provine[18] = apri<frmProvina18>();

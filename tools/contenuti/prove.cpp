@@ -8,10 +8,12 @@
 #include "prove_indovinelli.h"
 #include "prove_nascite.h"
 #include "prove_gabbie.h"
+#include "prove_contrario.h"
 #include "prove_primadopo.h"
 #include "prove_proverbi.h"
 #include "prove_rebus.h"
 #include "prove_storia.h"
+#include "prove_telegrammi.h"
 #include "regole.h"
 
 #include "challenges/action/frmProva10.h"
@@ -85,6 +87,8 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("indovinelli.tsv"), controllaIndovinelli, frmProvina13::kRisposta};
         r << RegoleProva{QStringLiteral("nascite.tsv"), controllaNascite, 5};
         r << RegoleProva{QStringLiteral("gabbie.tsv"), controllaGabbie, 2};
+        r << RegoleProva{QStringLiteral("telegrammi.tsv"), controllaTelegrammi, 5};
+        r << RegoleProva{QStringLiteral("contrario.tsv"), controllaContrario, 5};
         return r;
     }();
     return regole;

@@ -1,0 +1,10 @@
+#include "challenges/short/frmProvina7.h"
+
+namespace zolmera {
+
+frmProvina7::frmProvina7(AppContext& context)
+    : ProvaRiga(context, 7, QStringLiteral("telegrammi"), kCampi, kAspetto)
+{
+}
+
+}  // namespace zolmera
