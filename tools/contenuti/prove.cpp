@@ -4,6 +4,7 @@
 #include "prove_canzoni.h"
 #include "prove_primadopo.h"
 #include "prove_rebus.h"
+#include "prove_ricette.h"
 #include "prove_storia.h"
 #include "regole.h"
 
@@ -69,6 +70,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("spesa.tsv"), controllaSpesa};
         r << RegoleProva{QStringLiteral("storia.tsv"), controllaStoria};
         r << RegoleProva{QStringLiteral("canzoni.tsv"), controllaCanzoni};
+        r << RegoleProva{QStringLiteral("ricette.tsv"), controllaRicette, 5};
         return r;
     }();
     return regole;
