@@ -25,6 +25,7 @@
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
+#include "challenges/short/frmProvina14.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina18.h"
 #include "challenges/short/frmProvina2.h"
@@ -126,6 +127,7 @@ CatalogoProve catalogo()
     c.provine[4] = apri<frmProvina4>();
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();
+    c.provine[14] = apri<frmProvina14>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[18] = apri<frmProvina18>();
     return c;
