@@ -30,6 +30,7 @@
 #include "challenges/short/frmProvina13.h"
 #include "challenges/short/frmProvina10.h"
 #include "challenges/short/frmProvina12.h"
+#include "challenges/short/frmProvina14.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina17.h"
 #include "challenges/short/frmProvina18.h"
@@ -143,6 +144,7 @@ CatalogoProve catalogo()
     c.provine[10] = apri<frmProvina10>();
     c.provine[7] = apri<frmProvina7>();
     c.provine[12] = apri<frmProvina12>();
+    c.provine[14] = apri<frmProvina14>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[17] = apri<frmProvina17>();
     c.provine[18] = apri<frmProvina18>();

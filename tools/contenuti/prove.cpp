@@ -12,6 +12,7 @@
 #include "prove_primadopo.h"
 #include "prove_proverbi.h"
 #include "prove_rebus.h"
+#include "prove_ricette.h"
 #include "prove_storia.h"
 #include "prove_telegrammi.h"
 #include "regole.h"
@@ -89,6 +90,7 @@ const QList<RegoleProva>& regoleProve()
         r << RegoleProva{QStringLiteral("gabbie.tsv"), controllaGabbie, 2};
         r << RegoleProva{QStringLiteral("telegrammi.tsv"), controllaTelegrammi, 5};
         r << RegoleProva{QStringLiteral("contrario.tsv"), controllaContrario, 5};
+        r << RegoleProva{QStringLiteral("ricette.tsv"), controllaRicette, 5};
         return r;
     }();
     return regole;
