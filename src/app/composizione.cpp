@@ -25,12 +25,12 @@
 #include "challenges/mind/frmProva7.h"
 #include "challenges/mind/frmProvaExtra.h"
 #include "challenges/short/frmProvina1.h"
-#include "challenges/short/frmProvina11.h"
-#include "challenges/short/frmProvina15.h"
-#include "challenges/short/frmProvina13.h"
 #include "challenges/short/frmProvina10.h"
+#include "challenges/short/frmProvina11.h"
 #include "challenges/short/frmProvina12.h"
+#include "challenges/short/frmProvina13.h"
 #include "challenges/short/frmProvina14.h"
+#include "challenges/short/frmProvina15.h"
 #include "challenges/short/frmProvina16.h"
 #include "challenges/short/frmProvina17.h"
 #include "challenges/short/frmProvina18.h"
@@ -39,9 +39,9 @@
 #include "challenges/short/frmProvina4.h"
 #include "challenges/short/frmProvina5.h"
 #include "challenges/short/frmProvina6.h"
+#include "challenges/short/frmProvina7.h"
 #include "challenges/short/frmProvina8.h"
 #include "challenges/short/frmProvina9.h"
-#include "challenges/short/frmProvina7.h"
 #include "competitions/frmNuovo.h"
 #include "competitions/frmPunteggi.h"
 #include "competitions/frmStagione.h"
@@ -136,15 +136,15 @@ CatalogoProve catalogo()
     c.provine[4] = apri<frmProvina4>();
     c.provine[5] = apri<frmProvina5>();
     c.provine[6] = apri<frmProvina6>();
+    c.provine[7] = apri<frmProvina7>();
     c.provine[8] = apri<frmProvina8>();
     c.provine[9] = apri<frmProvina9>();
-    c.provine[11] = apri<frmProvina11>();
-    c.provine[15] = apri<frmProvina15>();
-    c.provine[13] = apri<frmProvina13>();
     c.provine[10] = apri<frmProvina10>();
-    c.provine[7] = apri<frmProvina7>();
+    c.provine[11] = apri<frmProvina11>();
     c.provine[12] = apri<frmProvina12>();
+    c.provine[13] = apri<frmProvina13>();
     c.provine[14] = apri<frmProvina14>();
+    c.provine[15] = apri<frmProvina15>();
     c.provine[16] = apri<frmProvina16>();
     c.provine[17] = apri<frmProvina17>();
     c.provine[18] = apri<frmProvina18>();
