@@ -11,7 +11,6 @@
 #include "challenges/action/frmProva8.h"
 #include "challenges/action/frmProva9.h"
 #include "challenges/base/schede.h"
-#include "challenges/base/segnaposto.h"
 #include "challenges/mind/frmProva14.h"
 #include "challenges/mind/frmProva15.h"
 #include "challenges/mind/frmProva17.h"
@@ -54,7 +53,6 @@
 #include "shell/frmOpzioni.h"
 #include "state/context.h"
 
-#include <utility>
 
 namespace zolmera {
 
@@ -75,12 +73,6 @@ template <class T>
 CatalogoProve::Apri apri()
 {
     return [](AppContext& ctx) { ctx.screens.get<T>().show(); };
-}
-
-template <TipoSegnaposto Tipo, std::size_t... K>
-void segnaposti(auto& tabella, std::index_sequence<K...>)
-{
-    ((tabella[K + 1] = apri<frmSegnaposto<Tipo, int(K + 1)>>()), ...);
 }
 
 void impostaRotte(Rotte& r)
@@ -105,10 +97,6 @@ CatalogoProve catalogo()
         c.titoliProve[std::size_t(k)] = schedaProva(k).titolo;
     for (int k = 1; k <= 18; ++k)
         c.titoliProvine[std::size_t(k)] = schedaProvina(k).titolo;
-    // A title whose game is not built yet opens a window that says so and
-    // hands back a void game.
-    segnaposti<TipoSegnaposto::Prova>(c.prove, std::make_index_sequence<20>{});
-    segnaposti<TipoSegnaposto::Provina>(c.provine, std::make_index_sequence<18>{});
     c.extra = apri<frmProvaExtra>();
     c.prove[1] = apri<frmProva1>();
     c.prove[2] = apri<frmProva2>();
@@ -126,10 +114,10 @@ CatalogoProve catalogo()
     c.prove[14] = apri<frmProva14>();
     c.prove[15] = apri<frmProva15>();
     c.prove[16] = apri<frmProva16>();
+    c.prove[17] = apri<frmProva17>();
     c.prove[18] = apri<frmProva18>();
     c.prove[19] = apri<frmProva19>();
     c.prove[20] = apri<frmProva20>();
-    c.prove[17] = apri<frmProva17>();
     c.provine[1] = apri<frmProvina1>();
     c.provine[2] = apri<frmProvina2>();
     c.provine[3] = apri<frmProvina3>();

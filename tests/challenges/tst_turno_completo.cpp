@@ -1,7 +1,7 @@
 // A first-phase turn from the board, in virtual time: the step button opens
 // the challenge, the contestants play it, and the board takes the outcome.
 #include "challenges/action/frmProva3.h"
-#include "challenges/base/segnaposto.h"
+#include "testkit/segnaposto.h"
 #include "challenges/mind/frmProva2.h"
 #include "challenges/short/frmProvina1.h"
 #include "testkit/board.h"

@@ -1,6 +1,6 @@
 // The step button through a whole match, and the launch of the challenges.
 #include "challenges/base/schede.h"
-#include "challenges/base/segnaposto.h"
+#include "testkit/segnaposto.h"
 #include "shell/frmMenu.h"
 #include "testkit/board.h"
 #include "testkit/bytes.h"

@@ -3,7 +3,7 @@
 // in place of the real ones, so each hand-back can be played as a test wants.
 #include "board/frmRuota.h"
 #include "board/operazioni.h"
-#include "challenges/base/segnaposto.h"
+#include "testkit/segnaposto.h"
 #include "testkit/world.h"
 
 namespace zolmera::testing {

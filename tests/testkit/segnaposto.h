@@ -1,6 +1,7 @@
 #pragma once
-// The window a challenge title opens while its game is not part of the game
-// yet: it shows the title, says so, and hands back a void game.
+// A stand-in for a challenge window, for tests that need a title played
+// quickly: it shows the title, says it is not available, and hands back a
+// void game.
 #include "challenges/base/finestra.h"
 
 namespace zolmera {

@@ -1,4 +1,4 @@
-#include "challenges/base/segnaposto.h"
+#include "testkit/segnaposto.h"
 
 #include "board/operazioni.h"
 #include "challenges/base/schede.h"
