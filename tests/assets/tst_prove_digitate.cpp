@@ -172,7 +172,7 @@ private slots:
         QTest::newRow("three dots for the gap") << "Proverbio AD ...\tPAROLA"
                                                 << QStringList{qui + QStringLiteral("the proverb must show exactly one \"\u2026\"")};
         QTest::newRow("the answer in small letters") << QStringLiteral("Chi vivrà \u2026\tvedra'")
-                                                     << QStringList{qui + "the missing words must be in upper case"};
+                                                     << QStringList{qui + "the answer is not in upper case"};
         QTest::newRow("no answer") << QStringLiteral("Proverbio AD \u2026")
                                    << QStringList{qui + "a row must be: proverb, missing words"};
         QTest::newRow("a proverb twice") << QStringLiteral("Proverbio AB \u2026\tALTRA")

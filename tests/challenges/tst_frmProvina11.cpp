@@ -1,7 +1,7 @@
 // "COMPLETA IL PROVERBIO": a proverb with a gap read for ten seconds, then
 // the missing words typed on the board.
 #include "challenges/short/frmProvina11.h"
-#include "testkit/digitata.h"
+#include "testkit/riga.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -53,7 +53,9 @@ private slots:
         QFETCH(int, r);
         QFETCH(QString, digitata);
         QFETCH(bool, giusta);
-        QCOMPARE(rispostaDigitata<frmProvina11>(11, r, frmProvina11::kProverbi, digitata), giusta);
+        MondoBreve<frmProvina11> w;
+        QCOMPARE(w.dalPassoAlGiro({.k = 11, .r = r, .n = frmProvina11::kProverbi, .risposta = w.tasti(digitata)}), giusta);
+        QCOMPARE(w.R->txtRisposta.text(), digitata);
     }
 };
 

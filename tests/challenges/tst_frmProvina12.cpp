@@ -24,22 +24,6 @@ protected:
     }
 };
 
-// Contestant 1 books after the reading, types `testo` and confirms: is he
-// given the spin? The answer box keeps what it took.
-template <class T>
-bool risposta(MondoBreve<T>& w, T& p, const QString& testo, QString& presa)
-{
-    w.click(p.cmdEsegui);
-    const double t0 = w.loop().now();
-    w.loop().at(t0 + 11, [&] { w.keyClick(*w.R, Qt::Key_Z, QStringLiteral("z")); });
-    w.loop().at(t0 + 12, [&] {
-        w.typeKeys(*w.R, testo);
-        presa = w.R->txtRisposta.text();
-        w.click(w.R->cmdOK);
-    });
-    w.advance(13);
-    return w.M().bytGiri[1] == 1;
-}
 }  // namespace
 
 class TestContrario : public QObject {
@@ -82,9 +66,9 @@ private slots:
         w.fakes.random.pushDraw(10, frmProvina12::kRighe);
         frmProvina12& p = w.carica();
         QCOMPARE(p.txtDomanda.text(), QStringLiteral("L'IMMACOLATA CONCEZIONE"));
-        QString presa;
-        QCOMPARE(risposta(w, p, testo, presa), giusta);
-        QCOMPARE(presa, testo);
+        w.leggiERispondi(p, 10, {w.tasti(testo)});
+        QCOMPARE(w.M().bytGiri[1] == 1, giusta);
+        QCOMPARE(w.prese, QStringList{testo});
         QCOMPARE(w.R->prenotazione.varErrori, giusta ? 0 : 1);
     }
 
@@ -100,9 +84,9 @@ private slots:
         MondoBreve<ContrarioDiProva> w;
         ContrarioDiProva& p = w.carica();
         QCOMPARE(w.R->txtOpzione[1].text(), lunga);
-        QString presa;
-        QVERIFY(risposta(w, p, lunga + QStringLiteral("!"), presa));
-        QCOMPARE(presa, lunga);
+        w.leggiERispondi(p, 10, {w.tasti(lunga + QStringLiteral("!"))});
+        QCOMPARE(int(w.M().bytGiri[1]), 1);
+        QCOMPARE(w.prese, QStringList{lunga});
     }
 
     // From the board's step button to a lit spin: the window drawn at turn
@@ -110,33 +94,13 @@ private slots:
     void fromTheBoardToASpin()
     {
         MondoBreve<frmProvina12> w;
-        w.touch("sounds1/domanda12.wav", onda(1));
-        w.run([&] {
-            w.R->turni.intTurno = 1;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  2"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(12, 18);   // the short challenge drawn: DOMANDA AL CONTRARIO
-        w.fakes.random.pushDraw(4, 50);    // its row: the Balearic islands
-        w.passo();
-        frmProvina12* p = w.ctx->screens.find<frmProvina12>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("DOMANDA AL CONTRARIO"));
-        QCOMPARE(p->txtDomanda.text(), QStringLiteral("SONO 4: MAIORCA MINORCA IBIZA E FORMENTERA"));
-        w.click(p->cmdEsegui);
-        const double t0 = w.loop().now();
-        w.loop().at(t0 + 11, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-        w.loop().at(t0 + 12, [&] {
-            w.click(w.R->txtOpzione[2]);
-            w.click(w.R->cmdOK);
-        });
-        w.advance(14);
-        QVERIFY(!w.ctx->screens.find<frmProvina12>());
+        // The short challenge drawn: DOMANDA AL CONTRARIO; its row: the Balearic islands.
+        const bool acceso = w.dalPassoAlGiro({.k = 12, .r = 4, .n = 50, .risposta = w.clic(2), .alVia = [](frmProvina12& p) {
+            QCOMPARE(p.lblTitolo.caption(), QStringLiteral("DOMANDA AL CONTRARIO"));
+            QCOMPARE(p.txtDomanda.text(), QStringLiteral("SONO 4: MAIORCA MINORCA IBIZA E FORMENTERA"));
+        }});
+        QVERIFY(acceso);
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("Quante e quali sono le isole delle Baleari?"));
-        QVERIFY(w.R->cmdGira1.enabled());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
-        QCOMPARE(int(w.M().bytGiri[1]), 1);
     }
 };
 

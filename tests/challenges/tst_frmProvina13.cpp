@@ -217,32 +217,13 @@ private slots:
     void fromTheBoardToASpin()
     {
         Mondo w;
-        w.touch("sounds1/domanda13.wav", onda(1));
-        w.run([&] {
-            w.R->turni.intTurno = 1;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  2"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(13, 18);   // the short challenge drawn: INDOVINELLO AL FULMICOTONE
-        w.fakes.random.pushDraw(40, 60);   // its riddle: the day of the red planet
-        w.passo();
-        frmProvina13* p = w.ctx->screens.find<frmProvina13>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("INDOVINELLO AL FULMICOTONE"));
-        w.click(p->cmdEsegui);
-        const double t0 = w.loop().now();
-        w.loop().at(t0 + 18.5, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-        w.loop().at(t0 + 19.5, [&] {
-            w.typeKeys(*w.R, QStringLiteral("martedì"));
-            w.click(w.R->cmdOK);
-        });
-        w.advance(21);
-        QVERIFY(!w.ctx->screens.find<frmProvina13>());
+        // The short challenge drawn: INDOVINELLO AL FULMICOTONE; its riddle: the day of the red planet.
+        const bool acceso = w.dalPassoAlGiro(
+            {.k = 13, .r = 40, .n = 60, .lettura = 17.5, .risposta = w.tasti(QStringLiteral("martedì")), .alVia = [](frmProvina13& p) {
+                 QCOMPARE(p.lblTitolo.caption(), QStringLiteral("INDOVINELLO AL FULMICOTONE"));
+             }});
+        QVERIFY(acceso);
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("martedì"));
-        QVERIFY(w.R->cmdGira1.enabled());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
-        QCOMPARE(int(w.M().bytGiri[1]), 1);
     }
 };
 

@@ -2,34 +2,13 @@
 // seconds, then the board asks for the ingredient with the row's three
 // choices. Played on the table the program carries.
 #include "challenges/short/frmProvina14.h"
-#include "testkit/breve.h"
+#include "testkit/riga.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
 
 namespace {
 using Chef = MondoBreve<frmProvina14>;
-
-// Loads row r and reads it to the end; then contestant 1, and after a
-// wrong answer contestant 2, books and gives the next answer on the board,
-// each confirmed.
-void rispondi(Chef& w, int r, const QList<std::function<void()>>& risposte)
-{
-    w.fakes.random.pushDraw(r, frmProvina14::kRicette);
-    frmProvina14& p = w.carica();
-    w.click(p.cmdEsegui);
-    const double t0 = w.loop().now();
-    for (qsizetype k = 0; k < risposte.size(); ++k) {
-        const double t = t0 + 31 + 2 * double(k);
-        w.loop().at(t, [&w, k] { w.keyClick(*w.R, k == 0 ? Qt::Key_Z : Qt::Key_N, k == 0 ? "z" : "n"); });
-        w.loop().at(t + 1, [&w, &risposte, k] {
-            risposte[k]();
-            w.click(w.R->cmdOK);
-        });
-    }
-    w.advance(32 + 2 * double(risposte.size()));
-}
-bool giroConcesso(Chef& w) { return w.M().bytGiri[1] == 1 && w.R->cmdGira1.enabled(); }
 }  // namespace
 
 class TestChef : public QObject {
@@ -63,38 +42,8 @@ private slots:
     {
         QFETCH(int, r);
         QFETCH(QString, ingrediente);
-        // Contestant 1 clicks the right choice.
-        Chef giusta;
-        QStringList scelte;
-        rispondi(giusta, r, {[&] {
-                     scelte = giusta.opzioni();
-                     if (const int i = int(scelte.indexOf(ingrediente)); i >= 0)
-                         giusta.click(giusta.R->txtOpzione[i]);
-                 }});
-        QCOMPARE(scelte.count(ingrediente), 1);
-        QCOMPARE(giusta.M().strRispostaEsatta, ingrediente.toUpper());
-        QCOMPARE(giusta.R->txtRisposta.text(), ingrediente);
-        QCOMPARE(int(giusta.M().bytGiri[1]), 1);
-        QVERIFY(giusta.R->cmdGira1.enabled());
-
-        // Contestant 1 clicks one wrong choice, contestant 2 the other: the
-        // question ends with no spin.
-        QList<int> sbagliate{0, 1, 2};
-        sbagliate.removeAll(int(scelte.indexOf(ingrediente)));
-        Chef w;
-        QStringList date;
-        auto clicca = [&](int i) {
-            return [&w, &date, i] {
-                w.click(w.R->txtOpzione[i]);
-                date << w.R->txtRisposta.text();
-            };
-        };
-        rispondi(w, r, {clicca(sbagliate[0]), clicca(sbagliate[1])});
-        QCOMPARE(date, (QStringList{scelte[sbagliate[0]], scelte[sbagliate[1]]}));
-        QCOMPARE(int(w.M().bytGiri[1]), 0);
-        QCOMPARE(int(w.M().bytGiri[2]), 0);
-        QVERIFY(!w.R->cmdGira1.enabled() && !w.R->cmdGira2.enabled());
-        QVERIFY(w.R->cmdFine.visible() && !w.R->imgPPrenota.visible());
+        QCOMPARE(tabellaProva(QStringLiteral("ricette")).value(r - 1).value(4), ingrediente);
+        verificaSceltaGiusta<frmProvina14>(QStringLiteral("ricette"), r, frmProvina14::kRicette, 30);
     }
 
     // The two recipes every edition shares, word for word, with their
@@ -152,9 +101,11 @@ private slots:
         QFETCH(QString, scritta);
         QFETCH(bool, giusta);
         Chef w;
-        rispondi(w, r, {[&] { w.typeKeys(*w.R, scritta); }});
+        w.fakes.random.pushDraw(r, frmProvina14::kRicette);
+        frmProvina14& p = w.carica();
+        w.leggiERispondi(p, 30, {w.tasti(scritta)});
         QCOMPARE(w.R->txtRisposta.text(), scritta);
-        QCOMPARE(giroConcesso(w), giusta);
+        QCOMPARE(w.M().bytGiri[1] == 1 && w.R->cmdGira1.enabled(), giusta);
     }
 
     // From the board's step button to a lit spin button: the recipe drawn
@@ -163,38 +114,28 @@ private slots:
     void fromTheBoardToASpin()
     {
         Chef w;
-        w.touch("sounds1/domanda14.wav", onda(1));
-        w.run([&] {
-            w.R->turni.intTurno = 1;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  2"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(14, 18);   // the short challenge drawn: IL GRANDE CHEF
-        w.fakes.random.pushDraw(42, 60);   // its recipe: the saltimbocca
-        w.passo();
-        frmProvina14* p = w.ctx->screens.find<frmProvina14>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("IL GRANDE CHEF"));
-        QCOMPARE(w.opzioni(), (QStringList{"Salame", "Prosciutto crudo", "Prosciutto cotto"}));
-        w.click(p->cmdEsegui);
-        QVERIFY(p->txtDomanda.visible());
-        const double t0 = w.loop().now();
         bool apertaA29 = false;
-        w.loop().at(t0 + 29, [&] { apertaA29 = w.ctx->screens.find<frmProvina14>() != nullptr; });
-        w.loop().at(t0 + 31, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-        w.loop().at(t0 + 32, [&] {
-            w.click(w.R->txtOpzione[1]);
-            w.click(w.R->cmdOK);
-        });
-        w.advance(33);
+        // The short challenge drawn: IL GRANDE CHEF; its recipe: the saltimbocca.
+        const bool acceso = w.dalPassoAlGiro(
+            {.k = 14,
+             .r = 42,
+             .n = 60,
+             .lettura = 30,
+             .risposta = w.clic(1),
+             .alVia =
+                 [&](frmProvina14& p) {
+                     QCOMPARE(p.lblTitolo.caption(), QStringLiteral("IL GRANDE CHEF"));
+                     QCOMPARE(w.opzioni(), (QStringList{"Salame", "Prosciutto crudo", "Prosciutto cotto"}));
+                 },
+             .inLettura =
+                 [&](frmProvina14& p) {
+                     QVERIFY(p.txtDomanda.visible());
+                     w.loop().at(w.loop().now() + 29, [&] { apertaA29 = w.ctx->screens.find<frmProvina14>() != nullptr; });
+                 }});
+        QVERIFY(acceso);
         QVERIFY(apertaA29);
-        QVERIFY(!w.ctx->screens.find<frmProvina14>());
         QCOMPARE(w.M().strFileDomanda, w.path("sounds1/domanda14.wav"));
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("Prosciutto crudo"));
-        QVERIFY(w.R->cmdGira1.enabled());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
-        QCOMPARE(int(w.M().bytGiri[1]), 1);
     }
 };
 

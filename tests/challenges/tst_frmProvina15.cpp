@@ -1,7 +1,7 @@
 // "LINGUAGGIO FARFALLINO": a city's name disguised in farfallino read for
 // ten seconds, then the city typed on the board.
 #include "challenges/short/frmProvina15.h"
-#include "testkit/digitata.h"
+#include "testkit/riga.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -54,7 +54,9 @@ private slots:
         QFETCH(int, r);
         QFETCH(QString, digitata);
         QFETCH(bool, giusta);
-        QCOMPARE(rispostaDigitata<frmProvina15>(15, r, frmProvina15::kCitta, digitata), giusta);
+        MondoBreve<frmProvina15> w;
+        QCOMPARE(w.dalPassoAlGiro({.k = 15, .r = r, .n = frmProvina15::kCitta, .risposta = w.tasti(digitata)}), giusta);
+        QCOMPARE(w.R->txtRisposta.text(), digitata);
     }
 };
 

@@ -1,32 +1,19 @@
 // "RITRATTO DI CANZONI": the drawing of the title drawn, shown over its navy
 // panel for ten seconds, then the title typed on the board.
 #include "challenges/short/frmProvina16.h"
-#include "testkit/board.h"
-#include "testkit/bytes.h"
+#include "testkit/breve.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
 
 namespace {
-struct Ritratti : BoardWorld {
+struct Ritratti : MondoBreve<frmProvina16> {
     Ritratti()
     {
-        R = &apri();
         touch("images1/ritratti.bmp", "BM");
         // The strip's 5 x 10 cells, 10 pixels each.
         fakes.pictures.size = QSize(100, 50);
     }
-    frmProvina16& carica()
-    {
-        frmProvina16* p = nullptr;
-        run([&] {
-            BloccaTabellone(*ctx);
-            p = &ctx->screens.get<frmProvina16>();
-            p->show();
-        });
-        return *p;
-    }
-    frmRuota* R = nullptr;
 };
 }  // namespace
 
@@ -136,32 +123,13 @@ private slots:
     void fromTheBoardToASpin()
     {
         Ritratti w;
-        w.touch("sounds1/domanda16.wav", onda(1));
-        w.run([&] {
-            w.R->turni.intTurno = 1;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  2"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(16, 18);   // the short challenge drawn: RITRATTO DI CANZONI
-        w.fakes.random.pushDraw(44, 50);   // its title: "Su e giù"
-        w.passo();
-        frmProvina16* p = w.ctx->screens.find<frmProvina16>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("RITRATTO DI CANZONI"));
-        w.click(p->cmdEsegui);
-        const double t0 = w.loop().now();
-        w.loop().at(t0 + 11, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-        w.loop().at(t0 + 12, [&] {
-            w.typeKeys(*w.R, QStringLiteral("su e giù"));
-            w.click(w.R->cmdOK);
-        });
-        w.advance(14);
-        QVERIFY(!w.ctx->screens.find<frmProvina16>());
+        // The short challenge drawn: RITRATTO DI CANZONI; its title: "Su e giù".
+        const bool acceso = w.dalPassoAlGiro(
+            {.k = 16, .r = 44, .n = 50, .risposta = w.tasti(QStringLiteral("su e giù")), .alVia = [](frmProvina16& p) {
+                 QCOMPARE(p.lblTitolo.caption(), QStringLiteral("RITRATTO DI CANZONI"));
+             }});
+        QVERIFY(acceso);
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("su e giù"));
-        QVERIFY(w.R->cmdGira1.enabled());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
-        QCOMPARE(int(w.M().bytGiri[1]), 1);
     }
 };
 

@@ -19,14 +19,7 @@ bool rispondi(int r, const QString& scritta)
     frmProvina17& p = w.carica();
     if (p.r != r)
         qFatal("row %d not drawn", r);
-    w.click(p.cmdEsegui);
-    const double t0 = w.loop().now();
-    w.loop().at(t0 + 11, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-    w.loop().at(t0 + 12, [&] {
-        w.typeKeys(*w.R, scritta);
-        w.click(w.R->cmdOK);
-    });
-    w.advance(14);
+    w.leggiERispondi(p, 10, {w.tasti(scritta)});
     if (w.R->txtRisposta.text() != scritta)
         qFatal("the answer box holds \"%s\"", qPrintable(w.R->txtRisposta.text()));
     return w.R->cmdGira1.enabled() && w.M().bytGiri[1] == 1;
@@ -72,35 +65,25 @@ private slots:
     void fromTheBoardToASpin()
     {
         MondoBreve<frmProvina17> w;
-        w.touch("sounds1/domanda17.wav", onda(1));
-        w.run([&] {
-            w.R->turni.intTurno = 4;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  5"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(17, 18);      // the short challenge drawn: PAROLE IN GABBIA
-        w.fakes.random.pushDraw(277, kRighe);  // its row: the highest peak of the Alps
-        w.passo();
-        frmProvina17* p = w.ctx->screens.find<frmProvina17>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("PAROLE IN GABBIA"));
-        QVERIFY(!p->txtDomanda.visible());
-        w.click(p->cmdEsegui);
-        QCOMPARE(p->txtDomanda.text(), QStringLiteral("Questo 'MON…' è la vetta più alta delle Alpi"));
-        QVERIFY(p->txtDomanda.visible());
-        const double t0 = w.loop().now();
-        w.loop().at(t0 + 11, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-        w.loop().at(t0 + 12, [&] {
-            w.typeKeys(*w.R, QStringLiteral("monte bianco"));
-            w.click(w.R->cmdOK);
-        });
-        w.advance(14);
-        QVERIFY(!w.ctx->screens.find<frmProvina17>());
+        // The short challenge drawn: PAROLE IN GABBIA; its row: the highest peak of the Alps.
+        const bool acceso = w.dalPassoAlGiro(
+            {.k = 17,
+             .r = 277,
+             .n = kRighe,
+             .risposta = w.tasti(QStringLiteral("monte bianco")),
+             .turno = 5,
+             .alVia =
+                 [](frmProvina17& p) {
+                     QCOMPARE(p.lblTitolo.caption(), QStringLiteral("PAROLE IN GABBIA"));
+                     QVERIFY(!p.txtDomanda.visible());
+                 },
+             .inLettura =
+                 [](frmProvina17& p) {
+                     QCOMPARE(p.txtDomanda.text(), QStringLiteral("Questo 'MON…' è la vetta più alta delle Alpi"));
+                     QVERIFY(p.txtDomanda.visible());
+                 }});
+        QVERIFY(acceso);
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("monte bianco"));
-        QVERIFY(w.R->cmdGira1.enabled());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
-        QCOMPARE(int(w.M().bytGiri[1]), 1);
     }
 };
 

@@ -30,34 +30,14 @@ private slots:
     void fromTheBoardToASpin()
     {
         MondoBreve<frmProvina7> w;
-        w.touch("sounds1/domanda7.wav", onda(1));
-        w.run([&] {
-            w.R->turni.intTurno = 1;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  2"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(7, 18);    // the short challenge drawn: IL TELEGRAMMA
-        w.fakes.random.pushDraw(21, 35);   // its row: the prince of laughter
-        w.passo();
-        frmProvina7* p = w.ctx->screens.find<frmProvina7>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("IL TELEGRAMMA"));
-        QVERIFY(p->txtDomanda.text().contains(QStringLiteral(" STOP SCRIVE LA POESIA 'A LIVELLA STOP ")));
-        QCOMPARE(w.opzioni(), (QStringList{"ALBERTO SORDI", QStringLiteral("TOTÒ"), "MASSIMO TROISI"}));
-        w.click(p->cmdEsegui);
-        const double t0 = w.loop().now();
-        w.loop().at(t0 + 11, [&] { w.keyClick(*w.R, Qt::Key_Z, "z"); });
-        w.loop().at(t0 + 12, [&] {
-            w.click(w.R->txtOpzione[1]);
-            w.click(w.R->cmdOK);
-        });
-        w.advance(14);
-        QVERIFY(!w.ctx->screens.find<frmProvina7>());
+        // The short challenge drawn: IL TELEGRAMMA; its row: the prince of laughter.
+        const bool acceso = w.dalPassoAlGiro({.k = 7, .r = 21, .n = 35, .risposta = w.clic(1), .alVia = [&](frmProvina7& p) {
+            QCOMPARE(p.lblTitolo.caption(), QStringLiteral("IL TELEGRAMMA"));
+            QVERIFY(p.txtDomanda.text().contains(QStringLiteral(" STOP SCRIVE LA POESIA 'A LIVELLA STOP ")));
+            QCOMPARE(w.opzioni(), (QStringList{"ALBERTO SORDI", QStringLiteral("TOTÒ"), "MASSIMO TROISI"}));
+        }});
+        QVERIFY(acceso);
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("TOTÒ"));
-        QVERIFY(w.R->cmdGira1.enabled());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
-        QCOMPARE(int(w.M().bytGiri[1]), 1);
     }
 };
 

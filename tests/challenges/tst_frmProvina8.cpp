@@ -1,8 +1,7 @@
 // "IL MOTIVO MISTERIOSO": a passage read for ten seconds, then its title
 // chosen among the row's three or typed on the board.
 #include "challenges/short/frmProvina8.h"
-#include "records/tabella.h"
-#include "testkit/breve.h"
+#include "testkit/riga.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -15,20 +14,6 @@ struct Motivi : MondoBreve<frmProvina8> {
     {
         fakes.random.pushDraw(r, 80);
         return carica();
-    }
-    // The passage read; when the board asks, contestant 1 books, `risponde`
-    // fills the answer box, and he confirms.
-    void leggiERispondi(frmProvina8& p, const std::function<void()>& risponde)
-    {
-        click(p.cmdEsegui);
-        const double t0 = loop().now();
-        loop().at(t0 + 11, [&] { keyClick(*R, Qt::Key_Z, "z"); });
-        loop().at(t0 + 12, [&] {
-            risponde();
-            click(R->cmdOK);
-        });
-        advance(14);
-        QVERIFY(!ctx->screens.find<frmProvina8>());
     }
     bool giroConcesso() { return M().bytGiri[1] == 1 && R->cmdGira1.enabled(); }
 };
@@ -51,16 +36,7 @@ private slots:
     void theRightChoiceOfEveryRowIsJudgedRight()
     {
         QFETCH(int, r);
-        const QStringList riga = tabellaProva(QStringLiteral("motivi")).value(r - 1);
-        for (int i = 0; i <= 2; ++i) {
-            Motivi w;
-            frmProvina8& p = w.caricaRiga(r);
-            const QString scelta = w.R->txtOpzione[i].text();
-            QCOMPARE(scelta, riga[1 + i]);
-            w.leggiERispondi(p, [&] { w.click(w.R->txtOpzione[i]); });
-            QCOMPARE(w.R->txtRisposta.text(), scelta);
-            QVERIFY2(w.giroConcesso() == (scelta == riga[4]), qPrintable(scelta));
-        }
+        verificaSceltaGiusta<frmProvina8>(QStringLiteral("motivi"), r, 80, 10);
     }
 
     // A row without choices clears the boxes the previous challenge filled,
@@ -76,12 +52,12 @@ private slots:
         QCOMPARE(w.opzioni(), (QStringList{QString(), QString(), QString()}));
         QCOMPARE(w.M().strRispostaEsatta, QStringLiteral("BELLA CIAO"));
         QString scritta, dopoIlClic;
-        w.leggiERispondi(p, [&] {
-            w.typeKeys(*w.R, QStringLiteral("bella ciao"));
-            scritta = w.R->txtRisposta.text();
-            w.click(w.R->txtOpzione[2]);
-            dopoIlClic = w.R->txtRisposta.text();
-        });
+        w.leggiERispondi(p, 10, {[&] {
+                             w.typeKeys(*w.R, QStringLiteral("bella ciao"));
+                             scritta = w.R->txtRisposta.text();
+                             w.click(w.R->txtOpzione[2]);
+                             dopoIlClic = w.R->txtRisposta.text();
+                         }});
         QCOMPARE(scritta, QStringLiteral("bella ciao"));
         QCOMPARE(dopoIlClic, QString());
         QVERIFY(!w.giroConcesso());
@@ -109,7 +85,7 @@ private slots:
         QFETCH(bool, giusta);
         Motivi w;
         frmProvina8& p = w.caricaRiga(r);
-        w.leggiERispondi(p, [&] { w.typeKeys(*w.R, scritta); });
+        w.leggiERispondi(p, 10, {w.tasti(scritta)});
         QCOMPARE(w.R->txtRisposta.text(), scritta);
         QCOMPARE(w.giroConcesso(), giusta);
     }
@@ -119,25 +95,16 @@ private slots:
     void fromTheBoardToASpin()
     {
         Motivi w;
-        w.run([&] {
-            w.R->turni.intTurno = 1;
-            w.R->cmdFine.setCaption(QStringLiteral("Inizia prova  2"));
-            w.R->cmdFine.setVisible(true);
-            w.R->cmdFine.setEnabled(true);
-        });
-        w.fakes.random.pushDraw(8, 18);    // the short challenge drawn: IL MOTIVO MISTERIOSO
-        w.fakes.random.pushDraw(24, 80);   // its passage: "Tu scendi dalle stelle"
-        w.passo();
-        frmProvina8* p = w.ctx->screens.find<frmProvina8>();
-        QVERIFY(p && p->visible());
-        QCOMPARE(p->lblTitolo.caption(), QStringLiteral("IL MOTIVO MISTERIOSO"));
-        QVERIFY(!p->txtDomanda.visible());
-        QVERIFY(p->txtDomanda.text().startsWith(QStringLiteral("A te, che sei del mondo il Creatore")));
-        w.leggiERispondi(*p, [&] { w.typeKeys(*w.R, QStringLiteral("tu scendi dalle stelle")); });
+        // The short challenge drawn: IL MOTIVO MISTERIOSO; its passage: "Tu scendi dalle stelle".
+        const bool acceso = w.dalPassoAlGiro(
+            {.k = 8, .r = 24, .n = 80, .risposta = w.tasti(QStringLiteral("tu scendi dalle stelle")), .alVia = [](frmProvina8& p) {
+                 QCOMPARE(p.lblTitolo.caption(), QStringLiteral("IL MOTIVO MISTERIOSO"));
+                 QVERIFY(!p.txtDomanda.visible());
+                 QVERIFY(p.txtDomanda.text().startsWith(QStringLiteral("A te, che sei del mondo il Creatore")));
+             }});
+        QVERIFY(acceso);
         QCOMPARE(w.M().strFileDomanda, w.path("sounds1/domanda8.wav"));
         QCOMPARE(w.R->txtRisposta.text(), QStringLiteral("tu scendi dalle stelle"));
-        QVERIFY(w.giroConcesso());
-        QCOMPARE(w.R->cmdGira1.backColor(), frmRuota::kGiallo);
     }
 };
 

@@ -1,7 +1,7 @@
 // "CODICE FISCALE": a well-known name read with every other letter hidden,
 // then typed whole on the board.
 #include "challenges/short/frmProvina9.h"
-#include "testkit/digitata.h"
+#include "testkit/riga.h"
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -42,7 +42,9 @@ private slots:
         QFETCH(bool, giusta);
         const QList<QStringList> righe = tabellaProva(QStringLiteral("mascherati"));
         QCOMPARE(righe.value(183 - 1).value(1), QStringLiteral("GABRIELE D'ANNUNZIO"));
-        QCOMPARE(rispostaDigitata<frmProvina9>(9, 183, frmProvina9::kNomi, digitata), giusta);
+        MondoBreve<frmProvina9> w;
+        QCOMPARE(w.dalPassoAlGiro({.k = 9, .r = 183, .n = frmProvina9::kNomi, .risposta = w.tasti(digitata)}), giusta);
+        QCOMPARE(w.R->txtRisposta.text(), digitata);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Tables of short challenges answered by typing: each row the text shown
 // for the reading, then the answer the contestant types.
-#include "records/tabella.h"
+#include "regole.h"
 
 namespace zolmera::contenuti {
 
@@ -10,8 +10,5 @@ namespace zolmera::contenuti {
 // the error, when it does not, so the table's own rules are not tried on it.
 bool controllaCoppia(const Tabella& t, const RigaTabella& r, const QString& forma, const QString& testo,
                      QList<ErroreTabella>& errori);
-
-// Adds an error on the file as a whole when the table has not `attese` rows.
-void controllaRighe(const Tabella& t, qsizetype attese, const QString& cosa, QList<ErroreTabella>& errori);
 
 }  // namespace zolmera::contenuti

@@ -45,16 +45,12 @@ void controllaGabbie(const Tabella& t, QList<ErroreTabella>& errori)
             serie << Serie{gabbia, r.linea, 0};
         ++serie.last().righe;
 
-        if (r.campi.size() != 2) {
-            errore(r.linea, QStringLiteral("a row must be: definition, answer"));
+        if (!controllaCampi(t, r, 2, QStringLiteral("definition, answer"), errori))
             continue;
-        }
         const QString& definizione = r.campi[0];
         const QString& risposta = r.campi[1];
-        if (const QString difetto = difettoTesto(definizione); !difetto.isEmpty()) {
-            errore(r.linea, QStringLiteral("the definition %1").arg(difetto));
+        if (!controllaTesto(t, r, 1, QStringLiteral("the definition"), 0, 0, errori))
             continue;
-        }
         const int prima = int(errori.size());
         controllaScelte(t, r, 0, 2, false, errori);
         if (errori.size() > prima)
@@ -111,8 +107,7 @@ void controllaGabbie(const Tabella& t, QList<ErroreTabella>& errori)
         if (s.righe != kRiga)
             errore(s.linea, QStringLiteral("the run of '%1' has %2 rows, not %3").arg(s.gabbia).arg(s.righe).arg(kRiga));
     }
-    if (t.righe.size() != kRighe)
-        errore(0, QStringLiteral("the table has %1 rows, not %2").arg(t.righe.size()).arg(kRighe));
+    controllaRighe(t, kRighe, QStringLiteral("rows"), errori);
     if (inizi != kInizi || serie.size() - inizi != kFini)
         errore(0, QStringLiteral("the table has %1 cages of a beginning and %2 of an ending, not %3 and %4")
                       .arg(inizi)

@@ -19,10 +19,8 @@ void controllaIndovinelli(const Tabella& t, QList<ErroreTabella>& errori)
 {
     auto errore = [&](int linea, const QString& regola) { errori << ErroreTabella{t.file, linea, regola}; };
     for (const RigaTabella& r : t.righe) {
-        if (r.campi.size() != kCampi) {
-            errore(r.linea, QStringLiteral("a row must be: eight words, riddle, answer, source"));
+        if (!controllaCampi(t, r, kCampi, QStringLiteral("eight words, riddle, answer, source"), errori))
             continue;
-        }
         bool sana = true;
         // The box shows one word at a time, whole on its line, at the large size.
         QStringList maiuscole;
@@ -58,8 +56,7 @@ void controllaIndovinelli(const Tabella& t, QList<ErroreTabella>& errori)
         if (sana && !maiuscole.contains(risposta))
             errore(r.linea, QStringLiteral("the answer is none of the eight words in upper case"));
     }
-    if (t.righe.size() != kIndovinelli)
-        errore(0, QStringLiteral("the table has %1 riddles, not %2").arg(t.righe.size()).arg(kIndovinelli));
+    controllaRighe(t, kIndovinelli, QStringLiteral("riddles"), errori);
 }
 
 }  // namespace zolmera::contenuti

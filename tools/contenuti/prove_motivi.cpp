@@ -52,22 +52,13 @@ void controllaMotivi(const Tabella& t, int anno, QList<ErroreTabella>& errori)
     auto errore = [&](int linea, const QString& regola) { errori << ErroreTabella{t.file, linea, regola}; };
     int conScelte = 0;
     for (const RigaTabella& r : t.righe) {
-        if (r.campi.size() != 6) {
-            errore(r.linea, QStringLiteral("a row must be: passage, three titles or three empty fields, title, authors"));
+        if (!controllaCampi(t, r, 6, QStringLiteral("passage, three titles or three empty fields, title, authors"), errori))
             continue;
-        }
         const QString& passaggio = r.campi[0];
         const QString& titolo = r.campi[4];
         const bool scelte = !(r.campi[1].isEmpty() && r.campi[2].isEmpty() && r.campi[3].isEmpty());
         conScelte += scelte ? 1 : 0;
-        if (const QString difetto = difettoTesto(passaggio); !difetto.isEmpty()) {
-            errore(r.linea, QStringLiteral("the passage %1").arg(difetto));
-        } else {
-            if (passaggio.size() < kMinPassaggio || passaggio.size() > kMaxPassaggio)
-                errore(r.linea, QStringLiteral("the passage has %1 characters, not %2 to %3")
-                                    .arg(passaggio.size())
-                                    .arg(kMinPassaggio)
-                                    .arg(kMaxPassaggio));
+        if (controllaTesto(t, r, 1, QStringLiteral("the passage"), kMinPassaggio, kMaxPassaggio, errori)) {
             // The box shows one paragraph: verse marks would show as they are.
             if (passaggio.contains(u'/') || passaggio.contains(u'\\'))
                 errore(r.linea, QStringLiteral("the passage must be one paragraph, without \"/\" or \"\\\" between lines"));
@@ -76,9 +67,7 @@ void controllaMotivi(const Tabella& t, int anno, QList<ErroreTabella>& errori)
         }
         controllaScelte(t, r, 2, 5, true, errori);
         for (int k = 1; k <= 4; ++k)
-            if (r.campi[k] != vbUCase(r.campi[k]))
-                errore(r.linea, k == 4 ? QStringLiteral("the title is not in upper case")
-                                       : QStringLiteral("choice %1 is not in upper case").arg(k));
+            controllaMaiuscole(t, r, k + 1, k == 4 ? QStringLiteral("the title") : QStringLiteral("choice %1").arg(k), errori);
         if (const QString difetto = difettoAutori(r.campi[5], anno); !difetto.isEmpty())
             errore(r.linea, difetto);
     }

@@ -48,15 +48,11 @@ void controllaNascite(const Tabella& t, QList<ErroreTabella>& errori)
     };
     QHash<QString, Nascita> nascite;   // a name in upper case -> its birthday, where first given
     for (const RigaTabella& r : t.righe) {
-        if (r.campi.size() != kCampi) {
-            errore(r.linea, QStringLiteral("a row must be: date, three choices, answer, the choices' three dates of birth"));
+        if (!controllaCampi(t, r, kCampi, QStringLiteral("date, three choices, answer, the choices' three dates of birth"), errori))
             continue;
-        }
         const QString& testo = r.campi[0];
         QDate mostrata;
-        if (const QString difetto = difettoTesto(testo); !difetto.isEmpty()) {
-            errore(r.linea, QStringLiteral("the date %1").arg(difetto));
-        } else {
+        if (controllaTesto(t, r, 1, QStringLiteral("the date"), 0, 0, errori)) {
             bool forma = false;
             mostrata = dataMostrata(testo, forma);
             if (!forma)
@@ -96,8 +92,7 @@ void controllaNascite(const Tabella& t, QList<ErroreTabella>& errori)
                                     .arg(prima->linea));
         }
     }
-    if (t.righe.size() != frmProvina10::kDate)
-        errore(0, QStringLiteral("the table has %1 dates, not %2").arg(t.righe.size()).arg(frmProvina10::kDate));
+    controllaRighe(t, frmProvina10::kDate, QStringLiteral("dates"), errori);
 }
 
 }  // namespace zolmera::contenuti

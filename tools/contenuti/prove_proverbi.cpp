@@ -17,12 +17,10 @@ void controllaProverbi(const Tabella& t, QList<ErroreTabella>& errori)
         if (!controllaCoppia(t, r, QStringLiteral("proverb, missing words"), QStringLiteral("proverb"), errori))
             continue;
         const QString& proverbio = r.campi[0];
-        const QString& mancanti = r.campi[1];
         // One gap, one answer: a second gap would leave words no one is asked for.
         if (proverbio.count(u'\u2026') != 1)
             errore(r.linea, QStringLiteral("the proverb must show exactly one \"\u2026\""));
-        if (mancanti != vbUCase(mancanti))
-            errore(r.linea, QStringLiteral("the missing words must be in upper case"));
+        controllaMaiuscole(t, r, 2, QStringLiteral("the answer"), errori);
         if (const auto prima = visti.constFind(proverbio); prima != visti.cend())
             errore(r.linea, QStringLiteral("\"%1\" is already on line %2").arg(proverbio).arg(*prima));
         else

@@ -45,17 +45,10 @@ void controllaRicette(const Tabella& t, QList<ErroreTabella>& errori)
 {
     auto errore = [&](int linea, const QString& regola) { errori << ErroreTabella{t.file, linea, regola}; };
     for (const RigaTabella& r : t.righe) {
-        if (r.campi.size() != 5) {
-            errore(r.linea, QStringLiteral("a row must be: recipe, three choices, answer"));
+        if (!controllaCampi(t, r, 5, QStringLiteral("recipe, three choices, answer"), errori))
             continue;
-        }
         const QString& ricetta = r.campi[0];
-        if (const QString difetto = difettoTesto(ricetta); !difetto.isEmpty()) {
-            errore(r.linea, QStringLiteral("the recipe %1").arg(difetto));
-        } else {
-            if (ricetta.size() < kMinRicetta || ricetta.size() > kMaxRicetta)
-                errore(r.linea, QStringLiteral("the recipe has %1 characters, not %2 to %3")
-                                    .arg(ricetta.size()).arg(kMinRicetta).arg(kMaxRicetta));
+        if (controllaTesto(t, r, 1, QStringLiteral("the recipe"), kMinRicetta, kMaxRicetta, errori)) {
             // Two blanks stand where a list would have its commas.
             if (ricetta.contains(u','))
                 errore(r.linea, QStringLiteral("the recipe has a comma: two blanks part a list's items"));
@@ -75,8 +68,7 @@ void controllaRicette(const Tabella& t, QList<ErroreTabella>& errori)
         }
         controllaScelte(t, r, 2, 5, false, errori);
     }
-    if (t.righe.size() != frmProvina14::kRicette)
-        errore(0, QStringLiteral("the table has %1 recipes, not %2").arg(t.righe.size()).arg(frmProvina14::kRicette));
+    controllaRighe(t, frmProvina14::kRicette, QStringLiteral("recipes"), errori);
 }
 
 }  // namespace zolmera::contenuti

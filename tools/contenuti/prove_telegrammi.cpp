@@ -60,21 +60,11 @@ void controllaTelegrammi(const Tabella& t, QList<ErroreTabella>& errori)
 {
     auto errore = [&](int linea, const QString& regola) { errori << ErroreTabella{t.file, linea, regola}; };
     for (const RigaTabella& r : t.righe) {
-        if (r.campi.size() != 5) {
-            errore(r.linea, QStringLiteral("a row must be: telegram, three choices, person"));
+        if (!controllaCampi(t, r, 5, QStringLiteral("telegram, three choices, person"), errori))
             continue;
-        }
         const QString& telegramma = r.campi[0];
-        if (const QString difetto = difettoTesto(telegramma); !difetto.isEmpty()) {
-            errore(r.linea, QStringLiteral("the telegram %1").arg(difetto));
-        } else {
-            if (telegramma.size() < kMinTelegramma || telegramma.size() > kMaxTelegramma)
-                errore(r.linea, QStringLiteral("the telegram has %1 characters, not %2 to %3")
-                                    .arg(telegramma.size())
-                                    .arg(kMinTelegramma)
-                                    .arg(kMaxTelegramma));
-            if (telegramma != vbUCase(telegramma))
-                errore(r.linea, QStringLiteral("the telegram is not in upper case"));
+        if (controllaTesto(t, r, 1, QStringLiteral("the telegram"), kMinTelegramma, kMaxTelegramma, errori)) {
+            controllaMaiuscole(t, r, 1, QStringLiteral("the telegram"), errori);
             const QStringList frasi = telegramma.split(kStop);
             if (frasi.size() < kMinFrasi || frasi.size() > kMaxFrasi)
                 errore(r.linea, QStringLiteral("the telegram has %1 statements, not %2 to %3")
@@ -94,14 +84,12 @@ void controllaTelegrammi(const Tabella& t, QList<ErroreTabella>& errori)
         controllaScelte(t, r, 2, 5, false, errori);
         for (int k = 1; k <= 3; ++k) {
             const QString& scelta = r.campi[k];
-            if (scelta != vbUCase(scelta))
-                errore(r.linea, QStringLiteral("choice %1 is not in upper case").arg(k));
+            controllaMaiuscole(t, r, k + 1, QStringLiteral("choice %1").arg(k), errori);
             if (const QString nome = cognome(scelta); !nome.isEmpty() && contieneParola(telegramma, nome))
                 errore(r.linea, QStringLiteral("the telegram names choice %1 (\"%2\")").arg(k).arg(nome));
         }
     }
-    if (t.righe.size() != frmProvina7::kRighe)
-        errore(0, QStringLiteral("the table has %1 telegrams, not %2").arg(t.righe.size()).arg(frmProvina7::kRighe));
+    controllaRighe(t, frmProvina7::kRighe, QStringLiteral("telegrams"), errori);
 }
 
 }  // namespace zolmera::contenuti
