@@ -515,9 +515,8 @@ private slots:
             const Tabella t = leggiTabella(cartella.filePath(nome), errori);
             controllaProve({t}, errori);
             // The game gets the rows without notes or check-only fields.
-            const auto regole = std::find_if(regoleProve().cbegin(), regoleProve().cend(),
-                                             [&](const RegoleProva& r) { return r.file == nome; });
-            QVERIFY2(regole != regoleProve().cend(), qPrintable(nome));
+            const RegoleProva* regole = regoleDi(nome);
+            QVERIFY2(regole, qPrintable(nome));
             QList<QStringList> attese;
             for (const RigaTabella& r : t.righe)
                 attese << (regole->campiGioco > 0 ? r.campi.mid(0, regole->campiGioco) : r.campi);

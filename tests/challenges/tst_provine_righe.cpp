@@ -75,6 +75,15 @@ const std::map<int, Finestra>& finestre()
     return f;
 }
 
+// A window whose table the program lacks, as only a damaged program would.
+class SenzaTabella final : public ProvaRiga {
+public:
+    explicit SenzaTabella(AppContext& context)
+        : ProvaRiga(context, 7, QStringLiteral("nessuna"), Campi{1, 2, 5}, Aspetto{18, 9600, 2400})
+    {
+    }
+};
+
 QString campo(const QStringList& riga, int n) { return n > 0 ? riga.value(n - 1) : QString(); }
 
 }  // namespace
@@ -125,6 +134,29 @@ private slots:
         QVERIFY(!w.M().strRispostaEsatta.isEmpty());
         QVERIFY(!p.txtDomanda.visible());
         QVERIFY(p.cmdEsegui.enabled());
+    }
+
+    // Without its table a window plays an empty item rather than stop: no
+    // row, nothing to read, no choices over the last challenge's, no answer;
+    // the reading still ends in the booking question.
+    void aLostTablePlaysAnEmptyItem()
+    {
+        MondoBreve<SenzaTabella> w;
+        w.run([&] {
+            for (int i = 0; i <= 2; ++i)
+                w.R->txtOpzione[i].setText(QStringLiteral("resto"));
+        });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("nessuna\\.tsv: cannot be read")));
+        SenzaTabella& p = w.carica();
+        QCOMPARE(p.r, 0);
+        QCOMPARE(p.txtDomanda.text(), QString());
+        QCOMPARE(w.opzioni(), (QStringList{"", "", ""}));
+        QCOMPARE(w.M().strRispostaEsatta, QString());
+        QVERIFY(p.cmdEsegui.enabled());
+        w.click(p.cmdEsegui);
+        w.advance(10.01);
+        QVERIFY(!w.ctx->screens.find<SenzaTabella>());
+        QVERIFY(w.R->imgPPrenota.visible());
     }
 
     // The reading ends at its time and not a moment before, in the booking

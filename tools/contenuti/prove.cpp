@@ -96,23 +96,27 @@ const QList<RegoleProva>& regoleProve()
     return regole;
 }
 
+const RegoleProva* regoleDi(const QString& file)
+{
+    const auto& regole = regoleProve();
+    const auto it = std::find_if(regole.cbegin(), regole.cend(), [&](const RegoleProva& r) { return r.file == file; });
+    return it == regole.cend() ? nullptr : &*it;
+}
+
 void controllaProve(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori)
 {
     for (const Tabella& t : tabelle) {
-        const auto& regole = regoleProve();
-        const auto it = std::find_if(regole.cbegin(), regole.cend(), [&](const RegoleProva& r) { return r.file == t.file; });
-        if (it == regole.cend())
-            errori << ErroreTabella{t.file, 0, QStringLiteral("no rules are set for this table (tools/contenuti/prove.cpp)")};
+        if (const RegoleProva* regole = regoleDi(t.file))
+            regole->controlla(t, errori);
         else
-            it->controlla(t, errori);
+            errori << ErroreTabella{t.file, 0, QStringLiteral("no rules are set for this table (tools/contenuti/prove.cpp)")};
     }
 }
 
 QByteArray tabellaGioco(const Tabella& t)
 {
-    const auto& regole = regoleProve();
-    const auto it = std::find_if(regole.cbegin(), regole.cend(), [&](const RegoleProva& r) { return r.file == t.file; });
-    const int campi = it == regole.cend() ? 0 : it->campiGioco;
+    const RegoleProva* regole = regoleDi(t.file);
+    const int campi = regole ? regole->campiGioco : 0;
     QByteArray dati;
     for (const RigaTabella& r : t.righe)
         dati += (campi > 0 ? r.campi.mid(0, campi) : r.campi).join(QLatin1Char('\t')).toUtf8() + '\n';

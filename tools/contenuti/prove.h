@@ -28,6 +28,8 @@ struct RegoleProva {
     int campiGioco = 0;    // the leading fields the game reads; 0: all of them
 };
 const QList<RegoleProva>& regoleProve();
+// The rules of the table called file ("personaggi.tsv"), or none.
+const RegoleProva* regoleDi(const QString& file);
 
 void controllaProve(const QList<Tabella>& tabelle, QList<ErroreTabella>& errori);
 
