@@ -3,6 +3,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
+# The one build type of build/, shared by the play and the test commands.
+BUILD_TYPE=RelWithDebInfo
 
 # Installs whatever the package list names that is not installed yet.
 install_packages() {

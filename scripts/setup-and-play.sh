@@ -3,7 +3,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 install_packages
-build_tree "$ROOT/build" Release
+# The same tree and build type as the test command, so whichever runs second
+# only builds what changed.
+build_tree "$ROOT/build" "$BUILD_TYPE"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display found: start the game with  xvfb-run -a -s '-screen 0 1280x1024x24' $ROOT/build/zolmera"

@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 install_packages
 export QT_QPA_PLATFORM=offscreen
 
-build_tree "$ROOT/build" RelWithDebInfo
+build_tree "$ROOT/build" "$BUILD_TYPE"
 ctest --test-dir "$ROOT/build" --output-on-failure -j "$JOBS"
 
 # The benchmarks and the long-run monkey are run by hand from the first tree;

@@ -4,11 +4,57 @@
 
 #include <QFont>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyle>
+#include <QTranslator>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zolmera {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) { installFontSubstitutes(); }
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    installFontSubstitutes();
+    installItalian();
+    setPalette(tavolozza());
+}
+
+bool Application::installItalian()
+{
+    // Dates and names in the file dialogs too.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    auto* qt = new QTranslator(this);
+    if (!qt->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qt;
+        return false;
+    }
+    return installTranslator(qt);
+}
+
+QPalette Application::tavolozza()
+{
+    QPalette pal = style()->standardPalette();
+    // A disabled caption still tells the players what to do ("Osserva le
+    // figure..."): grey enough to read as disabled, dark enough to read.
+    const QColor spento(0x60, 0x60, 0x60);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        pal.setColor(QPalette::Disabled, role, spento);
+    return pal;
+}
+
+double Application::contrast(const QColor& a, const QColor& b)
+{
+    auto luce = [](const QColor& c) {
+        auto lineare = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
+    };
+    const double la = luce(a), lb = luce(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {

@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include "platform/application.h"
+
 #include "platform/symbolfont.h"
 #include "platform/symbolwidgets.h"
 
@@ -109,16 +111,23 @@ void CommandButton::restyle()
         return;
     }
     const QColor c = vbColor(backColor_);
-    // By perceived brightness: pure blue is dark, pure yellow light.
-    const bool dark = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue() < 140;
-    const QColor text = dark ? Qt::white : Qt::black;
-    // A disabled button still shows its caption (a contestant's key on an
-    // unlit button): halfway between the colour and the text's.
+    // Black or white, whichever stands out more: pure blue takes white, yellow black.
+    const QColor text = Application::contrast(c, Qt::black) >= Application::contrast(c, Qt::white) ? Qt::black : Qt::white;
+    // A disabled button still tells the players what to do ("Osserva le
+    // figure...", a contestant's key on an unlit button): its caption moves
+    // from the button's colour towards the text's only as far as it must to
+    // stay readable, so it still looks disabled.
     auto mix = [](const QColor& a, const QColor& b, double t) {
         return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t), float(a.greenF() * (1 - t) + b.greenF() * t),
                                 float(a.blueF() * (1 - t) + b.blueF() * t));
     };
-    const QColor disabledText = mix(c, text, dark ? 0.6 : 0.45);
+    QColor disabledText = text;
+    for (double t = 0.45; t < 1.0; t += 0.025) {
+        if (Application::contrast(c, mix(c, text, t)) >= kContrastoLeggibile) {
+            disabledText = mix(c, text, t);
+            break;
+        }
+    }
     button_->setStyleSheet(QStringLiteral(
         "QPushButton { background-color: %1; color: %2; border: 1px solid %3; border-radius: 3px; padding: 1px 4px; }"
         "QPushButton:pressed { background-color: %4; }"
@@ -288,9 +297,12 @@ void TextBox::setText(const QString& text)
     testo_ = maxLength_ > 0 ? text.left(maxLength_) : text;
     simboli().testo = testo_;
     const QString t = mostrato(testo_);
-    if (edit_)
+    if (edit_) {
         edit_->setText(t);
-    else
+        // A text the program writes is read from its start: a box narrower
+        // than a long option shows its beginning, not its end.
+        edit_->setCursorPosition(0);
+    } else
         memo_->setPlainText(t);
 }
 

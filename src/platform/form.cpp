@@ -29,6 +29,21 @@ Container::~Container() = default;
 namespace {
 double gInitialZoom = 1.0;
 
+// Every role of the palette set as the widget's own, so that none of them
+// follows its window's colours.
+QPalette proprio(const QPalette& base)
+{
+    QPalette pal;
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto gruppo = QPalette::ColorGroup(g);
+            const auto ruolo = QPalette::ColorRole(r);
+            if (ruolo != QPalette::NoRole)
+                pal.setColor(gruppo, ruolo, base.color(gruppo, ruolo));
+        }
+    return pal;
+}
+
 // The drawing area of a window: its design size times the current scale,
 // centred in the window with a quiet border when the shapes differ.
 class Surface final : public QWidget {
@@ -70,9 +85,6 @@ public:
     {
         setAttribute(Qt::WA_DeleteOnClose, false);
         setAutoFillBackground(true);
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, QColor(24, 24, 28));
-        setPalette(pal);
         surface_ = new Surface(form, this);
     }
     Form& form() const { return form_; }
@@ -81,6 +93,10 @@ public:
     {
         if (!menuBar_) {
             menuBar_ = new QMenuBar(this);
+            // The bar is the system's, not the screen's: it keeps its light
+            // face and dark text over a black board or a cyan form alike.
+            menuBar_->setPalette(proprio(QApplication::palette()));
+            menuBar_->setAutoFillBackground(true);
             menuBar_->show();
             resize(width(), height() + menuBar_->sizeHint().height());
             place();
@@ -270,9 +286,14 @@ void Form::setCaption(const QString& text) { window_->setWindowTitle(text); }
 void Form::setBackColor(quint32 bgr)
 {
     backColor_ = bgr;
-    QPalette pal = surface()->palette();
-    pal.setColor(QPalette::Window, vbColor(bgr));
-    surface()->setPalette(pal);
+    // The window's margins around the drawing area (when its shape differs
+    // from the design's) take the same colour: the form is its colour edge
+    // to edge. The surface's own palette is what its controls inherit.
+    for (QWidget* w : {static_cast<QWidget*>(window_), surface()}) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, vbColor(bgr));
+        w->setPalette(pal);
+    }
 }
 
 void Form::setDefaultFont(const QString& family, double pointSize)

@@ -329,14 +329,14 @@ const frmOpzioni::Casella& frmOpzioni::casella(const TextBox& box) const
     Q_UNREACHABLE();
 }
 
-bool frmOpzioni::fallisce(const Casella& c, int controllo) const
+bool frmOpzioni::fallisce(const Casella& c, int controllo, bool soloInUso) const
 {
     const QString t = c.box->text();
     const QString blank = QStringLiteral(" ");
     const int altro = 3 - c.k;
     auto uguale = [&](auto&& scelta) {
         for (const Casella& o : caselle_)
-            if (o.box != c.box && scelta(o) && o.box->text() == t)
+            if (o.box != c.box && (!soloInUso || o.box->visible()) && scelta(o) && o.box->text() == t)
                 return true;
         return false;
     };
@@ -380,12 +380,15 @@ void frmOpzioni::txtTasto_LostFocus(TextBox& box)
 
 bool frmOpzioni::tastiValidi()
 {
+    // Only the keys that will be saved: the hidden boxes of a contestant on
+    // the mouse hold "Z"/"X" or "N"/"M" from the load, which the other
+    // contestant may well use.
     for (const Casella& c : caselle_) {
         if (!c.box->visible())
             continue;
         inMaiuscolo(*c.box);
         for (int controllo = 1; controllo <= kControlli; ++controllo) {
-            if (fallisce(c, controllo)) {
+            if (fallisce(c, controllo, true)) {
                 rifiuta(*c.box);
                 return false;
             }

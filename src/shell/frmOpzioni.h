@@ -117,7 +117,9 @@ private:
     };
     // The checks of a box, in the order they run, on its text as it stands.
     static constexpr int kControlli = 3;
-    bool fallisce(const Casella& c, int controllo) const;
+    // soloInUso: compares with the keys in use only (shown boxes), leaving
+    // out the hidden ones of a contestant on the mouse.
+    bool fallisce(const Casella& c, int controllo, bool soloInUso = false) const;
     const Casella& casella(const TextBox& box) const;
     void mostraControllo(int k, bool mouse);
     bool entrambiMouse() const;

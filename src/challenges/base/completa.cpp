@@ -13,6 +13,8 @@ ProvaCompleta::ProvaCompleta(AppContext& context, const QString& name, const QSt
                              int larghezza, int altezza)
     : FinestraProva(context, name, titolo, argomentoGuida, larghezza, altezza)
 {
+    // Every duel's start button says so; some windows write it in capitals.
+    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
     Timer1.Tick = [this] { Timer1_Timer(); };
     setKeyPreview(true);
 }

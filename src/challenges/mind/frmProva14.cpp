@@ -42,7 +42,6 @@ frmProva14::frmProva14(AppContext& context)
 {
     setDefaultButton(&cmdEsegui);
     cmdEsegui.setCaption(QStringLiteral("Inizia la prova"));
-    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
 
     for (int n = 0; n < kFoto; ++n)
         imgFotomini.add(*this, QStringLiteral("imgFotomini")).setVisible(false);

@@ -24,7 +24,6 @@ frmProva19::frmProva19(AppContext& context)
     : ProvaCompleta(context, schedaProva(19), kLarghezza, kAltezza)
 {
     setDefaultButton(&cmdEsegui);
-    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
 
     Label12.move(3600, 840, 1200, 300);
     Label12.setAlignment(Label::Center);

@@ -19,7 +19,6 @@ frmProva2::frmProva2(AppContext& context)
     : ProvaCompleta(context, schedaProva(2), kLarghezza, kAltezza)
 {
     setDefaultButton(&cmdEsegui);
-    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
 
     Label12.move(kColonnaPunti, kRigaTabella - 420, 960, 360);
     Label12.setAlignment(Label::Center);

@@ -29,7 +29,6 @@ frmProva20::frmProva20(AppContext& context)
     : ProvaCompleta(context, schedaProva(20), kLarghezza, kAltezza)
 {
     setDefaultButton(&cmdEsegui);
-    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
     cmdEsegui.move(2640, kAltezza - 900, 4200, 600);
 
     for (int k = 0; k < 2; ++k) {

@@ -25,7 +25,6 @@ frmProva4::frmProva4(AppContext& context)
     : ProvaCompleta(context, schedaProva(4), kLarghezza, kAltezza)
 {
     setDefaultButton(&cmdEsegui);
-    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
 
     Label12.move(kColonnaCrediti, kRigaTabella - 360, 1200, 300);
     Label12.setAlignment(Label::Center);

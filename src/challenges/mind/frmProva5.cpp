@@ -23,7 +23,6 @@ frmProva5::frmProva5(AppContext& context)
     : ProvaCompleta(context, schedaProva(5), kLarghezza, kAltezza)
 {
     setDefaultButton(&cmdEsegui);
-    cmdEsegui.setToolTipText(QStringLiteral("Premi QUI per continuare"));
 
     Label12.move(kColonnaPunti, 840, 1080, 300);
     Label11.move(kColonnaTempo, 840, 1200, 300);
