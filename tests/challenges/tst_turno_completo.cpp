@@ -6,12 +6,34 @@
 #include "challenges/short/frmProvina1.h"
 #include "testkit/board.h"
 
+#include <QApplication>
+#include <QPushButton>
+
 using namespace zolmera;
 using namespace zolmera::testing;
 
 class TestTurnoCompleto : public QObject {
     Q_OBJECT
 private slots:
+    // Every full challenge and the slot machine, opened as the board opens
+    // them: the start button tells the player, on pointing at it, how to go on.
+    void everyStartButtonSaysHowToGoOn()
+    {
+        for (int k = 0; k <= 20; ++k) {
+            BoardWorld w;
+            frmRuota& R = w.apri();
+            w.run([&] { k == 0 ? R.lancio.catalogo.extra(*w.ctx) : R.lancio.catalogo.prove[std::size_t(k)](*w.ctx); });
+            QWidget* avvio = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top != R.window())
+                    if (auto* b = top->findChild<QPushButton*>(QStringLiteral("cmdEsegui")))
+                        avvio = b;
+            QVERIFY2(avvio, qPrintable(QString::number(k)));
+            QVERIFY2(avvio->toolTip().compare(QStringLiteral("Premi QUI per continuare"), Qt::CaseInsensitive) == 0,
+                     qPrintable(QStringLiteral("%1: \"%2\"").arg(k).arg(avvio->toolTip())));
+        }
+    }
+
     void aDuelPlayedOnTheKeysLightsTheWinnersSpin()
     {
         BoardWorld w;

@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -148,10 +150,15 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), form.window());
 
         bool nonNative = false;
-        WhileModal modal([&nonNative](QDialog& dialog) {
+        QStringList words;
+        WhileModal modal([&nonNative, &words](QDialog& dialog) {
             auto* files = qobject_cast<QFileDialog*>(&dialog);
             QVERIFY(files);
             nonNative = files->testOption(QFileDialog::DontUseNativeDialog);
+            for (auto* label : files->findChildren<QLabel*>())
+                words << label->text();
+            for (auto* button : files->findChildren<QAbstractButton*>())
+                words << button->text().remove(QLatin1Char('&'));
             auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(name);
             name->setFocus();
@@ -170,6 +177,10 @@ private slots:
         w.settle();
 
         QVERIFY(nonNative);
+        // Qt's own words in the dialog speak Italian like the game.
+        QVERIFY2(words.contains(QStringLiteral("Annulla")), qPrintable(words.join(" | ")));
+        for (const char* english : {"Look in:", "File name:", "Cancel", "Open", "Save", "Files of type:"})
+            QVERIFY2(!words.contains(QLatin1String(english)), english);
         QCOMPARE(modal.parent, form.window());
         QCOMPARE(form.log, QStringList{});
         QCOMPARE(form.crea, 0);

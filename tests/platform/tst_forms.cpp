@@ -2,7 +2,9 @@
 // that closed a window, closing by code or by the user, disabled windows and
 // their menus, key preview, held keys that repeat as release-press pairs,
 // and twips.
+#include "platform/application.h"
 #include "platform/controls.h"
+#include "platform/form.h"
 #include "platform/timer.h"
 #include "state/screen.h"
 #include "testkit/world.h"
@@ -10,6 +12,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
+#include <QHash>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -196,6 +200,28 @@ QAccessibleInterface* accessibleItem(QWidget* menu, const QString& name)
         if (QAccessibleInterface* item = list->child(i); item && item->text(QAccessible::Name) == name)
             return item;
     return nullptr;
+}
+
+// The contrast a text reaches on screen, read off the pixels: within the
+// rectangle, the commonest colour is the ground, and the pixel standing out
+// most from it is the text.
+double contrastoMostrato(const QImage& img, QRect dove = {})
+{
+    if (dove.isNull())
+        dove = img.rect();
+    QHash<QRgb, int> conta;
+    for (int y = dove.top(); y <= dove.bottom(); ++y)
+        for (int x = dove.left(); x <= dove.right(); ++x)
+            ++conta[img.pixel(x, y)];
+    QRgb fondo = 0;
+    int piu = -1;
+    for (auto it = conta.cbegin(); it != conta.cend(); ++it)
+        if (it.value() > piu)
+            fondo = it.key(), piu = it.value();
+    double massimo = 1;
+    for (auto it = conta.cbegin(); it != conta.cend(); ++it)
+        massimo = std::max(massimo, Application::contrast(QColor(fondo), QColor(it.key())));
+    return massimo;
 }
 }  // namespace
 
@@ -602,6 +628,79 @@ private slots:
         board.Frame2.setEnabled(false);
         QVERIFY(!board.lblDentro.widget()->isEnabled());
         QVERIFY(board.lblDentro.enabled());
+    }
+
+    // Menus belong to the system, not to the screen: over a black board, a
+    // light-cyan form or the system's grey they keep a light bar with dark
+    // text, and the form's colour reaches the window's edges around its
+    // drawing area.
+    void menusReadOverAnyFormColourWhichFillsTheWindow_data()
+    {
+        QTest::addColumn<quint32>("back");
+        QTest::newRow("nero") << quint32(0x000000);
+        QTest::newRow("ciano chiaro") << quint32(0xFFFF80);
+        QTest::newRow("sistema") << quint32(0x8000000F);
+    }
+    void menusReadOverAnyFormColourWhichFillsTheWindow()
+    {
+        QFETCH(quint32, back);
+        TestWorld w;
+        auto& board = w.ctx->screens.get<BoardLike>();
+        MenuBoard m(board);
+        board.setBackColor(back);
+        w.run([&] { board.show(); });
+        QMenuBar* bar = board.menuBar();
+        auto* fileMenu = board.window()->findChild<QMenu*>(QStringLiteral("File"));
+        auto* esci = board.window()->findChild<QAction*>(QStringLiteral("Esci"));
+        QVERIFY(bar && fileMenu && esci);
+
+        const QImage barra = bar->grab().toImage();
+        const QRect titolo = bar->actionGeometry(fileMenu->menuAction());
+        QVERIFY2(contrastoMostrato(barra, titolo) >= kContrastoLeggibile, "the menu title reads");
+        QVERIFY2(Application::contrast(barra.pixelColor(titolo.topLeft()), Qt::black) >= kContrastoLeggibile, "a light bar");
+        fileMenu->ensurePolished();
+        const QImage tendina = fileMenu->grab().toImage();
+        QVERIFY2(contrastoMostrato(tendina, fileMenu->actionGeometry(esci)) >= kContrastoLeggibile, "the menu item reads");
+
+        // A window of another shape than the design's: margins beside the
+        // drawing area show the form's colour, not a dark border.
+        board.window()->resize(1000, 300);
+        w.settle();
+        QVERIFY(board.surface()->geometry().left() > 10);
+        const QImage finestra = board.window()->grab().toImage();
+        const QPoint margine(3, bar->geometry().bottom() + 5);
+        QCOMPARE(finestra.pixelColor(margine), board.surface()->palette().color(QPalette::Window));
+        if (back != 0x8000000F)
+            QCOMPARE(finestra.pixelColor(margine), vbColor(back));
+    }
+
+    // A disabled button that tells the players what to do keeps a caption
+    // they can read, whatever the button's colour.
+    void aDisabledCaptionStaysReadable_data()
+    {
+        QTest::addColumn<quint32>("back");
+        QTest::newRow("giallo") << quint32(0x00FFFF);
+        QTest::newRow("sistema") << quint32(0x8000000F);
+        QTest::newRow("blu") << quint32(0xFF0000);
+        QTest::newRow("rosso") << quint32(0x0000FF);
+        QTest::newRow("ciano") << quint32(0xFFFF00);
+        QTest::newRow("grigio") << quint32(0xC0C0C0);
+        QTest::newRow("verde") << quint32(0x00C000);
+    }
+    void aDisabledCaptionStaysReadable()
+    {
+        QFETCH(quint32, back);
+        TestWorld w;
+        auto& board = w.ctx->screens.get<BoardLike>();
+        board.cmdGira.move(300, 300, 3000, 500);
+        board.cmdGira.setCaption(QStringLiteral("Osserva le figure..."));
+        board.cmdGira.setBackColor(back);
+        w.run([&] { board.show(); });
+        const double acceso = contrastoMostrato(board.cmdGira.widget()->grab().toImage());
+        board.cmdGira.setEnabled(false);
+        const double spento = contrastoMostrato(board.cmdGira.widget()->grab().toImage());
+        QVERIFY2(spento >= kContrastoLeggibile, qPrintable(QString::number(spento)));
+        QVERIFY2(spento <= acceso, "a disabled caption does not stand out more than an enabled one");
     }
 };
 

@@ -433,6 +433,35 @@ private slots:
         QVERIFY(w.menu().visible());
     }
 
+    // A contestant on the mouse keeps hidden key boxes, filled at load with
+    // the usual keys; the other contestant may use those very keys, and the
+    // setup it saved is saved again as it is.
+    void theHiddenKeysOfAMouseContestantDoNotRefuseTheOthers_data()
+    {
+        QTest::addColumn<int>("mouse");
+        QTest::addColumn<QString>("tasto");
+        QTest::newRow("1 on the mouse, 2 books with Z") << 1 << "Z";
+        QTest::newRow("1 on the mouse, 2 spins with X") << 1 << "X";
+        QTest::newRow("2 on the mouse, 1 books with N") << 2 << "N";
+    }
+    void theHiddenKeysOfAMouseContestantDoNotRefuseTheOthers()
+    {
+        QFETCH(int, mouse);
+        QFETCH(QString, tasto);
+        const int altro = 3 - mouse;
+        RecImpostazioni rec = base();
+        rec.Prenota[mouse] = rec.Gira[mouse] = QStringLiteral("Mouse");
+        const bool gira = tasto == QLatin1String("X");
+        (gira ? rec.Gira : rec.Prenota)[altro] = tasto;
+        OpzioniWorld w(rec);
+        frmOpzioni& o = w.apri();
+        w.click(o.cmdSalva);
+        QCOMPARE(w.messaggi(), QStringList{kSalvate});
+        QVERIFY(!w.opzioni());
+        QCOMPARE(w.salvate().Prenota[mouse], QStringLiteral("Mouse"));
+        QCOMPARE((gira ? w.salvate().Gira : w.salvate().Prenota)[altro], tasto);
+    }
+
     // Every save checks the shown key boxes first, as if each were left: a
     // key stored wrong, or a box emptied and never left, stops it at the
     // first bad box, which takes the focus.
