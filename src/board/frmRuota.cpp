@@ -9,7 +9,7 @@ constexpr int kTrayLeft1 = 360, kTrayLeft2 = 9840, kTrayTop = 4620;
 constexpr int kTrayStepX = 468, kTrayStepY = 396, kTrayW = 420, kTrayH = 300;
 constexpr int kZonaX = 240, kZonaY = 240, kZonaW = 5400, kZonaH = 4080;   // the frames over the wheel
 constexpr int kCentroX = 5160, kCentroY = 4080, kCentroW = 2400, kCentroH = 1860;   // between the stations
-constexpr quint32 kCrema = 0xE6F8FF, kBlu = frmRuota::kBlu;
+constexpr quint32 kCrema = 0xE6F8FF, kBlu = frmRuota::kBlu, kFondo = 0x301018;
 
 void bottoneStazione(CommandButton& b, int left)
 {
@@ -52,7 +52,7 @@ void nomiAccessibili(frmRuota& r)
 frmRuota::frmRuota(AppContext& context) : Screen(context, QStringLiteral("frmRuota"), kLarghezza, kAltezza)
 {
     setCaption(QStringLiteral("Zolmera"));
-    setBackColor(0x301018);
+    setBackColor(kFondo);
     setKeyPreview(true);
     setDefaultFont(QStringLiteral("Comic Sans MS"), 9.75);
     disponi();
@@ -75,7 +75,7 @@ void frmRuota::disponi()
     Image1.move(-840, 0, 14016, 7308);
     imgRuota2.move(480, 360, 3840, 3840);
     imgRuota2.setBorderStyle(0);
-    imgRuota2.setBackColor(0x301018);
+    imgRuota2.setBackColor(kFondo);
 
     for (Image* host : {&Tobrano, &imgPPrenota}) {
         host->setStretch(true);
@@ -166,7 +166,9 @@ void frmRuota::disponi()
     Frame2.setBackColor(kCrema);
     Image4.move(3840, 2460, 1320, 360);
     Image4.setStretch(true);
-    lblArgomento.move(120, 120, 5160, 360);
+    // The heading stands under the frame's caption, which names the
+    // contestant who answers.
+    lblArgomento.move(120, 240, 5160, 300);
     lblArgomento.setAlignment(Label::Center);
     lblArgomento.setBackStyle(0);
     lblArgomento.setFontBold(true);
@@ -221,9 +223,12 @@ void frmRuota::disponi()
         b.setBackColor(0xFFFF00);
     }
 
-    // Frame4: the topic boxes on their trolley.
+    // Frame4: the topic boxes on their trolley. The trolley fills the frame
+    // but for the caption's strip at the top, which is the board's own
+    // colour, so the caption reads as a heading over the trolley.
     Frame4.move(kZonaX, 0, kZonaW, kZonaH + 240);
-    Frame4.setBackColor(kCrema);
+    Frame4.setBackColor(kFondo);
+    Frame4.setForeColor(kCrema);
     Frame4.setFontBold(true);
     Image2.setStretch(true);
     Image2.move(0, 240, kZonaW, kZonaH);

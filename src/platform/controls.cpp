@@ -148,6 +148,10 @@ Label::Label(Container& parent, const QString& name, const QString& caption)
     : Control(parent, name, new EtichettaSimboli), label_(static_cast<QLabel*>(widget()))
 {
     label_->setTextFormat(Qt::PlainText);
+    // A bordered QLabel would indent its text from the edge it is aligned
+    // to, top included, by half an "x": a box sized for one line would cut
+    // the line's foot off. The text starts right inside the border.
+    label_->setIndent(0);
     label_->setWordWrap(true);
     label_->setAlignment(alignmentOf(0));
     setCaption(caption);

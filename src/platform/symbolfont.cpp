@@ -58,10 +58,19 @@ const QHash<QChar, QString>& tabella(const QString& family)
 
 // A picture drawn once, large, in the colour emoji font, cropped to its ink
 // and kept as coverage only: the controls fill it with their fore colour,
-// as a symbol font's glyph would be.
-QImage sagoma(const QString& figura)
+// as a symbol font's glyph would be. Two maps: the outline's coverage, and
+// the weight of the inside, where light areas (windows, highlights) stay
+// thinner than the outline, so the shape keeps some of its inside in one
+// colour. The weight follows the lightness smoothly: a cut at one lightness
+// would leave stepped edges inside the shape, and they grow with it.
+struct Sagoma {
+    QImage forma;
+    QImage peso;
+};
+
+Sagoma sagoma(const QString& figura)
 {
-    static QHash<QString, QImage> fatte;
+    static QHash<QString, Sagoma> fatte;
     if (auto it = fatte.constFind(figura); it != fatte.cend())
         return *it;
     constexpr int kLato = 192;
@@ -69,37 +78,54 @@ QImage sagoma(const QString& figura)
     tela.fill(Qt::transparent);
     {
         QPainter p(&tela);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
         QFont f(QStringLiteral("Noto Color Emoji"));
         f.setPixelSize(128);
         p.setFont(f);
         p.setPen(Qt::black);   // a font without colour glyphs draws the picture in black
         p.drawText(QRect(0, 0, kLato, kLato), Qt::AlignCenter, figura);
     }
-    // Light areas (windows, highlights) stay thinner than the outline, so
-    // the shape keeps some of its inside in one colour.
-    QImage copertura(kLato, kLato, QImage::Format_Alpha8);
-    copertura.fill(0);
+    QImage forma(kLato, kLato, QImage::Format_Alpha8);
+    QImage peso(kLato, kLato, QImage::Format_Alpha8);
+    forma.fill(0);
+    peso.fill(255);
     QRect inchiostro;
     for (int y = 0; y < kLato; ++y) {
         const auto* riga = reinterpret_cast<const QRgb*>(tela.constScanLine(y));
-        uchar* fuori = copertura.scanLine(y);
+        uchar* a = forma.scanLine(y);
+        uchar* w = peso.scanLine(y);
         for (int x = 0; x < kLato; ++x) {
             const QRgb c = riga[x];
-            const int a = qAlpha(c);
-            if (a == 0)
+            if (qAlpha(c) == 0)
                 continue;
             const double chiaro = (0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c)) / 255.0;
-            const double peso = chiaro > 0.85 ? 0.4 : 1.0;
-            fuori[x] = uchar(std::lround(a * peso));
+            const double t = std::clamp((chiaro - 0.75) / 0.17, 0.0, 1.0);
+            w[x] = uchar(std::lround(255 * (1.0 - 0.6 * t * t * (3 - 2 * t))));
+            a[x] = uchar(qAlpha(c));
             inchiostro |= QRect(x, y, 1, 1);
         }
     }
-    QImage fatta = inchiostro.isEmpty() ? QImage() : copertura.copy(inchiostro);
+    // The emoji's own highlights have stepped edges: softened a little, they
+    // stay smooth when the picture is enlarged.
+    QImage morbido = peso;
+    for (int y = 1; y + 1 < kLato; ++y)
+        for (int x = 1; x + 1 < kLato; ++x) {
+            int somma = 0;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    somma += peso.constScanLine(y + dy)[x + dx];
+            morbido.scanLine(y)[x] = uchar(somma / 9);
+        }
+    Sagoma fatta;
+    if (!inchiostro.isEmpty())
+        fatta = {forma.copy(inchiostro), morbido.copy(inchiostro)};
     fatte.insert(figura, fatta);
     return fatta;
 }
 
 // The picture at a size and in a colour, kept for the repaints to come.
+// Enlarged, the outline is drawn again as sharp as at its own size: a
+// smooth enlargement alone would blur it by the same factor.
 const QImage& sagomaColorata(const QString& figura, QSize dentro, QRgb colore)
 {
     struct Chiave {
@@ -120,15 +146,27 @@ const QImage& sagomaColorata(const QString& figura, QSize dentro, QRgb colore)
         return it->second;
     if (fatte.size() > 512)
         fatte.clear();
-    const QImage forma = sagoma(figura);
+    const Sagoma s = sagoma(figura);
     QImage colorata;
-    if (!forma.isNull() && !dentro.isEmpty()) {
-        const QImage scalata = forma.scaled(dentro, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        colorata = QImage(scalata.size(), QImage::Format_ARGB32_Premultiplied);
+    if (!s.forma.isNull() && !dentro.isEmpty()) {
+        const QImage forma = s.forma.scaled(dentro, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QImage peso = s.peso.scaled(forma.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double k = std::max(1.0, double(forma.width()) / s.forma.width());
+        QImage coperta(forma.size(), QImage::Format_Alpha8);
+        for (int y = 0; y < forma.height(); ++y) {
+            const uchar* a = forma.constScanLine(y);
+            const uchar* w = peso.constScanLine(y);
+            uchar* out = coperta.scanLine(y);
+            for (int x = 0; x < forma.width(); ++x) {
+                const double netto = std::clamp((a[x] - 127.5) * k + 127.5, 0.0, 255.0);
+                out[x] = uchar(std::lround(netto * w[x] / 255.0));
+            }
+        }
+        colorata = QImage(forma.size(), QImage::Format_ARGB32_Premultiplied);
         colorata.fill(QColor::fromRgba(colore));
         QPainter p(&colorata);
         p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        p.drawImage(0, 0, scalata);
+        p.drawImage(0, 0, coperta);
     }
     return fatte.emplace(chiave, colorata).first->second;
 }

@@ -5,10 +5,15 @@
 namespace zolmera {
 
 namespace {
-constexpr int kRiga = 330;
-}
+// Eight rows a contestant: booking, spin, a gap, the heading and the four
+// directions. The frames are tall enough for the last row and a margin.
+constexpr int kPrimaRiga = 360, kRiga = 330, kAltezzaRiga = 300;
+constexpr int kAltezzaRiquadro = kPrimaRiga + 7 * kRiga + kAltezzaRiga + 150;
+constexpr int kTopOk = 120 + kAltezzaRiquadro + 180;
+}  // namespace
 
-frmComandiGioco::frmComandiGioco(AppContext& context) : Screen(context, QStringLiteral("frmComandiGioco"), 6240, 3540)
+frmComandiGioco::frmComandiGioco(AppContext& context)
+    : Screen(context, QStringLiteral("frmComandiGioco"), 6240, kTopOk + 420 + 180)
 {
     setCaption(QStringLiteral("Zolmera"));
     setDefaultFont(QStringLiteral("Comic Sans MS"), 9.75);
@@ -18,7 +23,7 @@ frmComandiGioco::frmComandiGioco(AppContext& context) : Screen(context, QStringL
     Label* gira[] = {&Label2, &Label4};
     for (int k = 0; k < 2; ++k) {
         Frame& f = *frames[k];
-        f.move(120 + k * 3060, 120, 2940, 2640);
+        f.move(120 + k * 3060, 120, 2940, kAltezzaRiquadro);
         f.setBackColor(0xFFFFC0);
         f.setFontName(QStringLiteral("Comic Sans MS"));
         f.setFontBold(true);
@@ -28,15 +33,15 @@ frmComandiGioco::frmComandiGioco(AppContext& context) : Screen(context, QStringL
         for (int r = 0; r < 7; ++r) {
             Label& d = didascalie.add(f, QStringLiteral("lblDidascalia"), testi[r]);
             const int riga = r < 2 ? r : r + 1;
-            d.move(r >= 3 ? 360 : 180, 360 + riga * kRiga, r == 2 ? 2400 : 1560, 300);
+            d.move(r >= 3 ? 360 : 180, kPrimaRiga + riga * kRiga, r == 2 ? 2400 : 1560, kAltezzaRiga);
             d.setBackStyle(0);
             d.setFontBold(r == 2);
         }
-        prenota[k]->move(1920, 360, 840, 300);
-        gira[k]->move(1920, 360 + kRiga, 840, 300);
+        prenota[k]->move(1920, kPrimaRiga, 840, kAltezzaRiga);
+        gira[k]->move(1920, kPrimaRiga + kRiga, 840, kAltezzaRiga);
         for (int j = 0; j < 4; ++j) {
             Label& v = lblDirezione.add(f, QStringLiteral("lblDirezione"));
-            v.move(1920, 360 + (4 + j) * kRiga, 840, 300);
+            v.move(1920, kPrimaRiga + (4 + j) * kRiga, 840, kAltezzaRiga);
         }
     }
     for (Label* v : {&Label1, &Label2, &Label3, &Label4}) {
@@ -49,7 +54,7 @@ frmComandiGioco::frmComandiGioco(AppContext& context) : Screen(context, QStringL
         lblDirezione[j].setFontBold(true);
         lblDirezione[j].setForeColor(0x800000);
     }
-    cmdRitorna.move(2520, 2940, 1200, 420);
+    cmdRitorna.move(2520, kTopOk, 1200, 420);
     cmdRitorna.setBackColor(0xFFFF00);
     cmdRitorna.Click = [this] { cmdRitorna_Click(); };
     setDefaultButton(&cmdRitorna);

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
 
 using namespace zolmera;
 using namespace zolmera::testing;
@@ -225,6 +227,83 @@ private slots:
                              R.cmdGira2.left(), R.cappello1[0].left(), R.cappello2[0].left()}),
                  places);
         QCOMPARE(R.cappello1[9].left(), places[5] + 9 * 120);
+    }
+
+    // The backdrop's scoreboard is drawn round what the board writes on it:
+    // each name and each sum stands on its own plate, with a margin of the
+    // plate's colour all round it, about as much room above as below.
+    void theScoreboardIsDrawnRoundItsTexts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("digit");
+        QTest::addColumn<QString>("picture");
+        const QString chiavi[4] = {"ZOLMER90", "SERO92", "ZOLMER91", "ZOLMER93"};
+        for (int d = 1; d <= 4; ++d)
+            for (const char* picture : {"schermata1.bmp", "schermata2.bmp"})
+                QTest::addRow("%s %s", qPrintable(chiavi[d - 1]), picture)
+                    << chiavi[d - 1] << QString::number(d) << QStringLiteral("images%1/%2").arg(d).arg(picture);
+    }
+    void theScoreboardIsDrawnRoundItsTexts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, digit);
+        QFETCH(QString, picture);
+        const QImage fondo = QImage(QStringLiteral(ZOLMERA_PROGRAM_DIR "/") + picture).convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(!fondo.isNull(), qPrintable(picture));
+        BoardWorld w;
+        w.M().strModGioco = key;
+        w.M().strNumModGioco = digit;
+        w.M().strNomeConcorrente[1] = QStringLiteral("BARTOLOMEO");
+        w.M().strNomeConcorrente[2] = QStringLiteral("WILMA");
+        w.M().lngVincita[1] = 1250000;
+        w.M().lngVincita[2] = 0;
+        frmRuota& R = w.apri();
+        QWidget* superficie = R.surface();
+        const QRectF sfondo = R.Image1.widget()->geometry();
+        const double kx = fondo.width() / sfondo.width(), ky = fondo.height() / sfondo.height();
+        auto simile = [](QRgb a, QRgb b) {
+            return std::abs(qRed(a) - qRed(b)) <= 40 && std::abs(qGreen(a) - qGreen(b)) <= 40
+                && std::abs(qBlue(a) - qBlue(b)) <= 40;
+        };
+        for (Label* l : {&R.lblScoreConc1, &R.lblScoreConc2, &R.lblScore1, &R.lblScore2}) {
+            // Where the label inks its text, on the backdrop's pixels.
+            QWidget* v = l->widget();
+            QImage testo(v->size(), QImage::Format_ARGB32_Premultiplied);
+            testo.fill(Qt::transparent);
+            v->render(&testo, QPoint(), QRegion(), QWidget::DrawChildren);
+            QRect inchiostro;
+            for (int y = 0; y < testo.height(); ++y)
+                for (int x = 0; x < testo.width(); ++x)
+                    if (qAlpha(testo.pixel(x, y)) > 64)
+                        inchiostro |= QRect(x, y, 1, 1);
+            QVERIFY2(!inchiostro.isEmpty(), qPrintable(l->name()));
+            const QPointF in = v->mapTo(superficie, inchiostro.topLeft()) - sfondo.topLeft();
+            const QRect sul(qFloor(in.x() * kx), qFloor(in.y() * ky), qCeil(inchiostro.width() * kx),
+                            qCeil(inchiostro.height() * ky));
+            const QString dove = QStringLiteral("%1 \"%2\" inked at %3,%4 %5x%6")
+                                     .arg(l->name(), l->caption())
+                                     .arg(sul.x())
+                                     .arg(sul.y())
+                                     .arg(sul.width())
+                                     .arg(sul.height());
+            // The plate's colour all round the text, three pixels out.
+            const QRgb piastra = fondo.pixel(sul.center());
+            const QRect margine = sul.adjusted(-3, -3, 3, 3);
+            for (int y = margine.top(); y <= margine.bottom(); ++y)
+                for (int x = margine.left(); x <= margine.right(); ++x)
+                    QVERIFY2(simile(fondo.pixel(x, y), piastra),
+                             qPrintable(dove + QStringLiteral(": the plate ends at %1,%2").arg(x).arg(y)));
+            // The plate's edges above and below the text's middle.
+            const int x = sul.center().x();
+            int sopra = sul.top(), sotto = sul.bottom();
+            while (sopra > 0 && simile(fondo.pixel(x, sopra - 1), piastra))
+                --sopra;
+            while (sotto + 1 < fondo.height() && simile(fondo.pixel(x, sotto + 1), piastra))
+                ++sotto;
+            const int suA = sul.top() - sopra, giuA = sotto - sul.bottom();
+            QVERIFY2(std::abs(suA - giuA) <= std::max(4, (suA + giuA) / 3),
+                     qPrintable(dove + QStringLiteral(": %1 pixels above, %2 below").arg(suA).arg(giuA)));
+        }
     }
 
     void jollyPicturesFollowTheEditionsStrip()

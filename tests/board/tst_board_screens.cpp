@@ -6,10 +6,47 @@
 #include "shell/frmMenuZolmer.h"
 #include "testkit/board.h"
 
+#include <QGroupBox>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
 
 using namespace zolmera;
 using namespace zolmera::testing;
+
+namespace {
+// The controls of a frame that overlap its caption or, with `bordo`, reach
+// past its border (a picture may fill the frame to its edges), each with
+// where it is.
+QStringList fuoriPosto(Frame& f, bool bordo = true)
+{
+    auto* box = static_cast<QGroupBox*>(f.surface());
+    QStyleOptionGroupBox opt;
+    opt.initFrom(box);
+    opt.text = box->title();
+    opt.lineWidth = 1;
+    opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect didascalia =
+        box->title().isEmpty() ? QRect()
+                               : box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+    const QRect dentro = box->rect().adjusted(1, 1, -1, -1);
+    QStringList out;
+    for (QWidget* c : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c->isHidden())
+            continue;
+        if (c->geometry().intersects(didascalia) || (bordo && !dentro.contains(c->geometry())))
+            out << QStringLiteral("%1 at %2,%3 %4x%5 (caption %6, inside %7x%8)")
+                       .arg(c->objectName())
+                       .arg(c->x())
+                       .arg(c->y())
+                       .arg(c->width())
+                       .arg(c->height())
+                       .arg(didascalia.bottom())
+                       .arg(dentro.width())
+                       .arg(dentro.height());
+    }
+    return out;
+}
+}  // namespace
 
 class TestBoardScreens : public QObject {
     Q_OBJECT
@@ -70,9 +107,28 @@ private slots:
         QCOMPARE(comandi.Label3.caption(), QStringLiteral("N"));
         QCOMPARE(comandi.lblDirezione[4].caption(), QStringLiteral("I"));
         QCOMPARE(comandi.lblDirezione[7].caption(), QStringLiteral("L"));
+        // Each frame holds all its rows, "Destra" the last, under its caption.
+        for (Frame* f : {&comandi.fraGiocatore1, &comandi.fraGiocatore2})
+            QCOMPARE(fuoriPosto(*f), QStringList{});
         w.click(comandi.cmdRitorna);
         QVERIFY(R.enabled());
         QVERIFY(!w.ctx->screens.find<frmComandiGioco>());
+    }
+
+    // The board's frames keep their controls under their captions, with the
+    // longest captions the second phase writes.
+    void theBoardsFramesKeepTheirControlsClearOfTheirCaptions()
+    {
+        BoardWorld w;
+        frmRuota& R = w.apri();
+        const QString nome = QStringLiteral("BARTOLOMEO ");
+        R.Frame2.setCaption(nome + QStringLiteral(" rispondi alle seguenti domande:"));
+        R.Frame4.setCaption(nome + QStringLiteral(" scegli 3 domande fra le seguenti:"));
+        for (Frame* f : {&R.Frame1, &R.Frame2, &R.Frame3, &R.Frame4, &R.Frame6}) {
+            f->setVisible(true);
+            const QStringList fuori = fuoriPosto(*f, false);
+            QVERIFY2(fuori.isEmpty(), qPrintable(f->name() + QStringLiteral(": ") + fuori.join(u';')));
+        }
     }
 
     void theBookingQuestionIsArmedInItsWriteOrder_data()

@@ -44,6 +44,23 @@ struct Rigori : BoardWorld {
     frmProva13* p = nullptr;
 };
 
+// The rows of a bordered key box that its text inks, inside the border:
+// the first and the last, or -1 for none.
+std::pair<int, int> righeScritte(Label& l)
+{
+    const QImage img = l.widget()->grab().toImage();
+    int prima = -1, ultima = -1;
+    for (int y = 1; y < img.height() - 1; ++y)
+        for (int x = 2; x < img.width() - 2; ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                if (prima < 0)
+                    prima = y;
+                ultima = y;
+                break;
+            }
+    return {prima, ultima};
+}
+
 QPoint posto(const Image& figura) { return {figura.left(), figura.top()}; }
 const QPoint kPortiere{frmProva13::kPortiereLeft, frmProva13::kPortiereTop};
 const QPoint kRigorista{frmProva13::kRigoristaLeft, frmProva13::kRigoristaTop};
@@ -53,6 +70,22 @@ const QPoint kDischetto{frmProva13::kPalloneLeft, frmProva13::kPalloneTop};
 class TestRigori : public QObject {
     Q_OBJECT
 private slots:
+    // Every key box shows its key whole, with a clear row between the
+    // letter or digit and the box's border above and below.
+    void theKeyBoxesShowTheirKeysWhole()
+    {
+        Rigori w;
+        frmProva13& p = *w.p;
+        for (Label* l : {&p.Label26, &p.Label25, &p.Label24, &p.Label23, &p.Label22, &p.Label2, &p.Label3, &p.Label6,
+                         &p.Label7}) {
+            const auto [prima, ultima] = righeScritte(*l);
+            const int alta = l->widget()->height();
+            QVERIFY2(prima >= 2 && ultima <= alta - 3,
+                     qPrintable(QStringLiteral("%1 \"%2\": rows %3 to %4 of %5")
+                                    .arg(l->name(), l->caption()).arg(prima).arg(ultima).arg(alta)));
+        }
+    }
+
     void theLoadDrawsTheKickerAndTheStartBlowsTheWhistle_data()
     {
         QTest::addColumn<int>("primo");

@@ -49,6 +49,28 @@ struct Cassaforte : BoardWorld {
     frmProva4* p = nullptr;
 };
 
+// The share of a message line's place on the window that shows its blue
+// bar, and whether white text is written on it.
+struct Riga {
+    double blu = 0;
+    bool testo = false;
+};
+Riga comeAppare(frmProva4& p, int i)
+{
+    QWidget* finestra = p.surface()->window();
+    QWidget* riga = p.Label1[i].widget();
+    const QImage img = finestra->grab().toImage();
+    const QRect r(riga->mapTo(finestra, QPoint(0, 0)), riga->size());
+    int blu = 0, bianco = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            blu += qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) > 215;
+            bianco += qRed(c) > 215 && qGreen(c) > 215 && qBlue(c) > 215;
+        }
+    return {double(blu) / (r.width() * r.height()), bianco > 20};
+}
+
 const QString kAnna = QStringLiteral("ANNA       ");
 const QString kBruno = QStringLiteral("BRUNO      ");
 }  // namespace
@@ -181,6 +203,27 @@ private slots:
         QVERIFY(ev.size() >= 2);
         QVERIFY2(ev[ev.size() - 2].file.isEmpty() && ev[ev.size() - 2].at < 1.0 + ev.front().at,
                  "basso.wav is stopped before it has played to its end");
+    }
+
+    // A message line is a blue bar with white text while it says something,
+    // and nothing over the safe's door while it is empty: before the first
+    // attempt, the exclamation's line while the voice says it, the range's
+    // line after the verdict.
+    void aMessageLineIsABarOnlyWhileItSaysSomething()
+    {
+        Cassaforte w(500, 1, true);
+        frmProva4& p = *w.p;
+        w.click(p.cmdEsegui);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(comeAppare(p, i).blu < 0.02, qPrintable(QString::number(i)));
+        w.prova(450);
+        QVERIFY(comeAppare(p, 0).blu < 0.02);
+        QVERIFY(comeAppare(p, 1).blu > 0.6);
+        QVERIFY(comeAppare(p, 1).testo);
+        w.prova(500);
+        QVERIFY(comeAppare(p, 0).blu > 0.6);
+        QVERIFY(comeAppare(p, 0).testo);
+        QVERIFY(comeAppare(p, 1).blu < 0.02);
     }
 
     // Turns alternate strictly over the ten attempts, each taking one credit

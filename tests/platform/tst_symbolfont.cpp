@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 using namespace zolmera;
@@ -250,6 +251,43 @@ private slots:
         edit->insert(scritto);
         QCOMPARE(t.txtRiga.text(), testo);
         QCOMPARE(edit->text(), symbolText(kWebdings, testo));
+    }
+
+    // A picture drawn far larger than the font's own drawing keeps its
+    // outline as sharp as at the size it was drawn: from the background to
+    // the full colour in as many pixels at 300 pixels as at 120, not a
+    // blurred, stepped enlargement.
+    void aLargePictureKeepsASharpOutline()
+    {
+        auto sfumatura = [](int lato) {
+            QImage img(lato + 20, lato + 20, QImage::Format_RGB32);
+            img.fill(QColor(0, 0, 128));
+            QPainter p(&img);
+            paintSymbolCell(p, QRectF(10, 10, lato, lato), kWebdings, QLatin1Char('%'), QColor(255, 255, 0), QFont());
+            p.end();
+            // Along each row, from the first tinted pixel in from the left to
+            // the first in full colour.
+            int passi = 0, righe = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                int primo = -1;
+                for (int x = 0; x < img.width(); ++x) {
+                    const int rosso = qRed(img.pixel(x, y));
+                    if (primo < 0 && rosso > 12)
+                        primo = x;
+                    if (rosso >= 230) {
+                        if (primo >= 0) {
+                            passi += x - primo;
+                            ++righe;
+                        }
+                        break;
+                    }
+                }
+            }
+            return righe ? double(passi) / righe : 0.0;
+        };
+        const double piccola = sfumatura(120), grande = sfumatura(300);
+        QVERIFY2(piccola > 0 && grande <= piccola * 1.4 + 0.5,
+                 qPrintable(QStringLiteral("%1 pixels at 120, %2 at 300").arg(piccola).arg(grande)));
     }
 
     // A smaller size draws a smaller picture: the one different cell shows.

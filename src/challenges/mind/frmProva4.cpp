@@ -15,6 +15,14 @@ constexpr int kCifraLeft = 720, kCifraTop = 1440, kCifraW = 720, kCifraH = 960, 
 const quint32 kColoriCifre[3] = {0xC0E0FF, 0x80C0FF, 0x80FF};
 constexpr quint32 kBlu = 0xFF0000, kBianco = 0xFFFFFF;
 
+// A message line is a blue bar only while it says something: an empty one
+// leaves the safe's door in sight.
+void scriviRiga(Label& riga, const QString& testo)
+{
+    riga.setCaption(testo);
+    riga.setBackStyle(testo.isEmpty() ? 0 : 1);
+}
+
 QString tra(int da, int a)
 {
     return QStringLiteral("Il numero esatto è compreso tra %1 e %2").arg(da).arg(a);
@@ -53,6 +61,7 @@ frmProva4::frmProva4(AppContext& context)
         riga.move(360, 300 + i * 480, kPannelloW - 720, 420);
         riga.setAlignment(Label::Center);
         riga.setBackColor(kBlu);
+        riga.setBackStyle(0);
         riga.setForeColor(kBianco);
         riga.setFontName(QStringLiteral("Comic Sans MS"));
         riga.setFontSize(i == 0 ? 12 : 10);
@@ -137,13 +146,13 @@ void frmProva4::cmdConferma_Click()
     lblPunti[varGiocatore - 1].setCaption(QString::number(intCrediti[varGiocatore]));
 
     if (varTentativo == varCodice) {
-        Label1[0].setCaption(QStringLiteral("Numero ESATTO!"));
-        Label1[1].setCaption({});
+        scriviRiga(Label1[0], QStringLiteral("Numero ESATTO!"));
+        scriviRiga(Label1[1], {});
         apri();
         decretaVincita(varGiocatore);
     } else if (intCrediti[1] == 0 && intCrediti[2] == 0) {
-        Label1[0].setCaption(QStringLiteral("Il numero era: %1").arg(varCodice));
-        Label1[1].setCaption({});
+        scriviRiga(Label1[0], QStringLiteral("Il numero era: %1").arg(varCodice));
+        scriviRiga(Label1[1], {});
         lblNumero[0].setCaption(QString::number(varCodice / 100));
         lblNumero[1].setCaption(QString::number(varCodice / 10 % 10));
         lblNumero[2].setCaption(QString::number(varCodice % 10));
@@ -195,8 +204,8 @@ void frmProva4::suggerisci()
     }
     // With the voice on, the voice says it.
     if (M.strParlato.isEmpty())
-        Label1[0].setCaption(esclamazione);
-    Label1[1].setCaption(intervallo);
+        scriviRiga(Label1[0], esclamazione);
+    scriviRiga(Label1[1], intervallo);
     suona(file, M.strParlato);
 
     varGiocatore = varGiocatore == 1 ? 2 : 1;

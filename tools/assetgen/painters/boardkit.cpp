@@ -82,6 +82,18 @@ QColor hatStripColour()
     return QColor(0x22, 0x26, 0x32);
 }
 
+const Scoreboard& scoreboard(int group)
+{
+    static const Scoreboard first{QRectF(600, 23, 270, 97),
+                                  {QRectF(610, 32, 156, 22), QRectF(610, 80, 156, 22)},
+                                  {QRectF(774, 36, 88, 22), QRectF(774, 84, 88, 22)}};
+    // The large names take the row's height and reach the money's counter.
+    static const Scoreboard second{QRectF(600, 28, 270, 114),
+                                   {QRectF(610, 36, 180, 42), QRectF(610, 84, 180, 42)},
+                                   {QRectF(792, 36, 70, 22), QRectF(792, 84, 70, 22)}};
+    return group >= 2 ? second : first;
+}
+
 int lookGroup(const PaintRequest& request)
 {
     return request.number(QStringLiteral("gruppo"), 1) >= 2 ? 2 : 1;

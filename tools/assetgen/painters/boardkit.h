@@ -21,11 +21,20 @@ constexpr qreal kHorizon = 236;  // where the back wall meets the floor
 
 inline const QRectF kWheelBox(88, 24, 256, 256);
 inline const QRectF kHostBox(440, 24, 136, 248);
-inline const QRectF kScoreboard(608, 30, 254, 110);
-// The two text bands of the scoreboard, one a contestant; the board writes the name
-// on the left and the money on the right of the split.
-inline const QRectF kScoreRows[2] = {QRectF(616, 40, 240, 32), QRectF(616, 88, 240, 32)};
-constexpr qreal kScoreSplit = 791;
+// The scoreboard is drawn round what the board writes on it with its labels
+// (on the backdrop, x = (twips + 840) / 15 and y = twips / 15). The names start
+// at x 624, at y 37.3 and 85.3: the first look group writes them in an 8-pt
+// sans, the second in a 26-pt serif that fills the label's 37 pixels and ends
+// at x 784. The money ends at x 856, right-aligned, at y 40 and 88, in a 10-pt
+// sans. A label writes at its top, so each contestant's name plate and money
+// counter stand round where the letters are inked, a few pixels clear of them
+// on every side, not round the labels' boxes.
+struct Scoreboard {
+    QRectF frame;
+    QRectF names[2];
+    QRectF money[2];
+};
+const Scoreboard& scoreboard(int group);
 // The two look groups (editions 1 and 3, editions 2 and 4) place the contestants'
 // names, buttons and hats differently, so each has its own desks: the desks'
 // 136 x 104 boxes, [group - 1][contestant - 1].

@@ -715,14 +715,21 @@ void paintStudioScene(const Slide& s, bool finale)
     drawBorrowed(s, fromBoard(board::kHostBox), "presentatore", {{QStringLiteral("posa"), QStringLiteral("1")}});
 
     const QColor ink = s.look.lightScoreboard ? QColor(0x10, 0x10, 0x14) : QColor(0xff, 0xff, 0xff);
+    const QColor digits(0xff, 0x50, 0x00);   // the board's money colour, on its dark counters
     const QString money[2] = {QStringLiteral("450"), QStringLiteral("300")};
+    const board::Scoreboard& scores = board::scoreboard(s.group);
     for (int row = 0; row < 2; ++row) {
-        const QRectF band = fromBoard(board::kScoreRows[row]);
-        const QFont font = playfulFont(band.height() * 0.7);
-        const QFontMetricsF metrics(font);
-        const qreal baseline = band.center().y() + (metrics.ascent() - metrics.descent()) / 2;
-        p.fillPath(textAt(kNames[row], font, band.left() + 6, baseline), ink);
-        p.fillPath(textAt(money[row], font, band.right() - 4 - metrics.horizontalAdvance(money[row]), baseline), ink);
+        const QRectF plate = fromBoard(scores.names[row]);
+        const QRectF counter = fromBoard(scores.money[row]);
+        const QFont nameFont = playfulFont(std::min(plate.height(), counter.height() * 1.3) * 0.7);
+        const QFont moneyFont = playfulFont(counter.height() * 0.7);
+        const QFontMetricsF nameMetrics(nameFont), moneyMetrics(moneyFont);
+        p.fillPath(textAt(kNames[row], nameFont, plate.left() + 14,
+                          plate.center().y() + (nameMetrics.ascent() - nameMetrics.descent()) / 2),
+                   ink);
+        p.fillPath(textAt(money[row], moneyFont, counter.right() - 8 - moneyMetrics.horizontalAdvance(money[row]),
+                          counter.center().y() + (moneyMetrics.ascent() - moneyMetrics.descent()) / 2),
+                   digits);
     }
 }
 

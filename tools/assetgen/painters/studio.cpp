@@ -213,9 +213,10 @@ void paintHostSpot(QPainter& p, const EditionLook& look)
     p.drawEllipse(kHostSpot, 66, 15.5);
 }
 
-void paintScoreboard(QPainter& p, const EditionLook& look, int edition)
+void paintScoreboard(QPainter& p, const EditionLook& look, int edition, int group)
 {
-    const QRectF frame = kScoreboard;
+    const Scoreboard& board = scoreboard(group);
+    const QRectF frame = board.frame;
     drawGlow(p, frame.adjusted(-30, -16, 30, 30), QColor(0, 0, 0, 100));
     drawGoldFrame(p, frame, look, 10);
     const QRectF face = frame.adjusted(5, 5, -5, -5);
@@ -227,28 +228,38 @@ void paintScoreboard(QPainter& p, const EditionLook& look, int edition)
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(face, 6, 6);
 
-    // Each contestant's row: a plain band for the name and money, the contestant's
-    // colour on a short bar before the name.
+    // Each contestant's row: the name on a plate with the contestant's colour on a
+    // short bar before it, the money on a dark counter, the board's orange digits
+    // lit on it in either look.
     for (int row = 0; row < 2; ++row) {
-        const QRectF band = kScoreRows[row];
+        const QRectF plate = board.names[row];
         p.setPen(QPen(alpha(look.gold, 200), 1));
         if (look.lightScoreboard)
             p.setBrush(QColor(0xff, 0xfd, 0xf6));
         else
             p.setBrush(QColor(0x0c, 0x0c, 0x14));
-        p.drawRoundedRect(band.adjusted(-1, -1, 1, 1), 4, 4);
+        p.drawRoundedRect(plate, 4, 4);
         p.setPen(Qt::NoPen);
         const QColor colour = contestantColour(edition, row + 1);
-        QLinearGradient bar(QPointF(0, band.top()), QPointF(0, band.bottom()));
+        QLinearGradient bar(QPointF(0, plate.top()), QPointF(0, plate.bottom()));
         bar.setColorAt(0, colour.lighter(140));
         bar.setColorAt(1, colour.darker(120));
         p.setBrush(bar);
-        p.drawRoundedRect(QRectF(band.left() + 2, band.top() + 4, 4.5, band.height() - 8), 2, 2);
-        p.setPen(QPen(alpha(look.gold, 150), 1));
-        p.drawLine(QPointF(kScoreSplit, band.top() + 5), QPointF(kScoreSplit, band.bottom() - 5));
+        p.drawRoundedRect(QRectF(plate.left() + 2.5, plate.top() + 4, 4.5, plate.height() - 8), 2, 2);
+
+        const QRectF counter = board.money[row];
+        p.setPen(QPen(alpha(look.gold, 200), 1));
+        p.setBrush(QColor(0x0c, 0x0c, 0x14));
+        p.drawRoundedRect(counter, 4, 4);
     }
-    p.setPen(QPen(alpha(look.gold.lighter(120), 160), 1));
-    p.drawLine(QPointF(frame.left() + 18, 80), QPointF(frame.right() - 18, 80));
+    // A rule between the rows where they leave room for one.
+    const qreal above = std::max(board.names[0].bottom(), board.money[0].bottom());
+    const qreal below = std::min(board.names[1].top(), board.money[1].top());
+    if (below - above >= 12) {
+        p.setPen(QPen(alpha(look.gold.lighter(120), 160), 1));
+        const qreal y = std::round((above + below) / 2) + 0.5;
+        p.drawLine(QPointF(frame.left() + 18, y), QPointF(frame.right() - 18, y));
+    }
 
     const QList<QColor> bulbs{QColor(0xff, 0xf4, 0xd6), look.glow};
     drawBulbRow(p, QPointF(frame.left() + 14, frame.top() + 2.6), QPointF(frame.right() - 14, frame.top() + 2.6), 22, 1.6,
@@ -342,12 +353,12 @@ void paintAudience(QPainter& p, const EditionLook& look)
 
 // Snow stays off what the board lays over the backdrop: the scoreboard, the lit
 // desks' places (the lit desks have none), the trays and the host.
-QPainterPath snowArea()
+QPainterPath snowArea(int group)
 {
     QPainterPath open;
     open.addRect(QRectF(0, kTruss + 4, kWidth, kHeight - kTruss - 4));
     QPainterPath keep;
-    keep.addRoundedRect(kScoreboard.adjusted(-2, -2, 2, 2), 10, 10);
+    keep.addRoundedRect(scoreboard(group).frame.adjusted(-2, -2, 2, 2), 10, 10);
     keep.addRect(kCabinet);
     keep.addRect(kLitDesks[0]);
     keep.addRect(kLitDesks[1]);
@@ -372,11 +383,12 @@ void paintPresent(QPainter& p, const QRectF& box, const QColor& paper, const QCo
     p.drawEllipse(QPointF(box.center().x() + 4, box.top() - 2), 4, 2.6);
 }
 
-void paintChristmas(QPainter& p, const EditionLook& look)
+void paintChristmas(QPainter& p, const EditionLook& look, int group)
 {
+    const QRectF scores = scoreboard(group).frame;
     // Garlands swag from the truss, lights woven in; baubles hang only where they
     // cover nothing the board shows.
-    const qreal knots[] = {0, 80, 352, 440, 576, 608, 862, kWidth};
+    const qreal knots[] = {0, 80, 352, 440, 576, scores.left(), scores.right(), kWidth};
     for (std::size_t i = 0; i + 1 < std::size(knots); ++i) {
         const QPointF from(knots[i], kTruss - 1), to(knots[i + 1], kTruss - 1);
         const qreal sag = std::min(10.0, (to.x() - from.x()) * 0.05);
@@ -396,7 +408,7 @@ void paintChristmas(QPainter& p, const EditionLook& look)
     }
 
     // Snow on the scoreboard and the stage riser (the cabinet gets its own later).
-    drawSnowCap(p, kScoreboard.left() + 3, kScoreboard.right() - 3, kScoreboard.top() + 1, 7, 0x5C0Au);
+    drawSnowCap(p, scores.left() + 3, scores.right() - 3, scores.top() + 1, 7, 0x5C0Au);
     drawSnowCap(p, 0, kWidth, kHorizon - 3, 4, 0x57A1u);
 
     // A tree between the wheel and the host, presents at its foot; its shadow on the
@@ -410,7 +422,7 @@ void paintChristmas(QPainter& p, const EditionLook& look)
     drawSnowDrift(p, QRectF(850, 440, 94, 48), 0xD2F7u);
 
     p.save();
-    p.setClipPath(snowArea());
+    p.setClipPath(snowArea(group));
     drawSnowfall(p, QRectF(0, kTruss + 4, kWidth, kHeight - kTruss - 4), 260, 0xF1A4Eu);
     p.restore();
 }
@@ -434,9 +446,9 @@ QImage paintStudio(const PaintRequest& request)
     paintRig(p, look);
     paintMedallion(p, look);
     paintHostSpot(p, look);
-    paintScoreboard(p, look, request.edition);
+    paintScoreboard(p, look, request.edition, group);
     if (christmas)
-        paintChristmas(p, look);
+        paintChristmas(p, look, group);
     paintCabinet(p, look);
     if (christmas)
         drawSnowCap(p, kCabinet.left() + 3, kCabinet.right() - 3, kCabinet.top() + 1, 7, 0x5C0Bu);
