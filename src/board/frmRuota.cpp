@@ -8,6 +8,7 @@ namespace {
 constexpr int kTrayLeft1 = 360, kTrayLeft2 = 9840, kTrayTop = 4620;
 constexpr int kTrayStepX = 468, kTrayStepY = 396, kTrayW = 420, kTrayH = 300;
 constexpr int kZonaX = 240, kZonaY = 240, kZonaW = 5400, kZonaH = 4080;   // the frames over the wheel
+constexpr double kOpzioneMinima = 7.5;   // points: the smallest an option or answer is shown at
 constexpr int kCentroX = 5160, kCentroY = 4080, kCentroW = 2400, kCentroH = 1860;   // between the stations
 constexpr quint32 kCrema = 0xE6F8FF, kBlu = frmRuota::kBlu, kFondo = 0x301018;
 
@@ -164,7 +165,7 @@ void frmRuota::disponi()
     // Frame2: the questions, over the wheel.
     Frame2.move(kZonaX, kZonaY, kZonaW, kZonaH);
     Frame2.setBackColor(kCrema);
-    Image4.move(3840, 2460, 1320, 360);
+    Image4.move(120, 3480, 2040, 420);
     Image4.setStretch(true);
     // The heading stands under the frame's caption, which names the
     // contestant who answers.
@@ -177,35 +178,43 @@ void frmRuota::disponi()
     txtDomanda.move(120, 540, 5160, 960);
     txtDomanda.setLocked(true);
     txtDomanda.setFontSize(11);
+    // The options and the answer run the frame's width, so that a choice of
+    // fifty characters reads whole at the size it was set in; a text wider
+    // still (a typed one in capitals) is shown a little smaller.
     for (int i = 0; i < 3; ++i) {
         TextBox& t = txtOpzione.add(Frame2, QStringLiteral("txtOpzione"));
-        t.move(120, 1620 + i * 420, 3480, 360);
+        t.move(120, 1620 + i * 420, 5160, 360);
+        t.setShrinkToFit(kOpzioneMinima);
         t.setMaxLength(50);
         t.setLocked(true);
         t.setFontName(QStringLiteral("Comic Sans MS"));
         t.setFontSize(10);
         t.setEnabled(false);
     }
-    txtRisposta.move(120, 2940, 3480, 360);
+    txtRisposta.move(120, 2940, 5160, 360);
+    txtRisposta.setShrinkToFit(kOpzioneMinima);
     txtRisposta.setMaxLength(50);
     txtRisposta.setFontName(QStringLiteral("Comic Sans MS"));
     txtRisposta.setFontSize(10);
-    lblOrologio.move(3840, 1620, 1320, 780);
+    // Under the answer, one row: the replay button of a booking, or the
+    // count of the second phase in its place; the buttons; the clock.
+    lblOrologio.move(4080, 3420, 1200, 540);
     lblOrologio.setAlignment(Label::Center);
     lblOrologio.setFontName(QStringLiteral("Texas LED"));
     lblOrologio.setFontSize(28);
     lblOrologio.setFontBold(true);
     lblOrologio.setBackColor(0x000000);
     lblOrologio.setForeColor(0x00FFFF);
-    Label1.move(3840, 2460, 960, 300);
+    Label1.move(120, 3540, 1440, 300);
+    Label1.setAlignment(Label::RightJustify);
     Label1.setBackStyle(0);
-    lblMostraRisposte.move(4800, 2460, 360, 300);
+    lblMostraRisposte.move(1620, 3540, 480, 300);
     lblMostraRisposte.setBackStyle(0);
     lblMostraRisposte.setFontBold(true);
-    cmdOK.move(3720, 2940, 720, 360);
-    cmdConferma.move(3720, 2940, 720, 360);
-    cmdCancella.move(4500, 2940, 780, 360);
-    cmdRipetere.move(120, 3420, 2040, 420);
+    cmdRipetere.move(120, 3480, 2040, 420);
+    cmdOK.move(2280, 3480, 720, 420);
+    cmdConferma.move(2280, 3480, 720, 420);
+    cmdCancella.move(3060, 3480, 900, 420);
     for (CommandButton* b : {&cmdOK, &cmdConferma, &cmdCancella, &cmdRipetere})
         b->setBackColor(0xFFFF00);
     for (Control* c : std::initializer_list<Control*>{&Label1, &lblMostraRisposte, &cmdCancella, &cmdOK, &cmdConferma})

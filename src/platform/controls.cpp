@@ -274,6 +274,7 @@ TextBox::TextBox(Container& parent, const QString& name, bool multiLine) : Contr
                 riprendiTesto();
             else
                 testo_ = edit_->text();
+            stringi();
             if (!settingText_)
                 fire([this] { if (Change) Change(); });
         });
@@ -352,8 +353,35 @@ void TextBox::riprendiTesto()
     settingText_ = false;
 }
 
+void TextBox::setShrinkToFit(double smallestPoints)
+{
+    piuPiccolo_ = std::max(smallestPoints, 0.0);
+    applyFont(form().pixelsPerTwip() * kTwipsPerPixel);
+}
+
+// Decided afresh for each text, from the box's own size down, so a short
+// text after a long one is back at FontSize.
+void TextBox::stringi()
+{
+    if (!edit_ || piuPiccolo_ <= 0 || simbolico())
+        return;
+    auto* riga = static_cast<RigaSimboli*>(edit_);
+    QFont f = riga->font();
+    const double pieno = std::max(fontSize() * scala_, 1.0);
+    const double fondo = std::min(piuPiccolo_ * scala_, pieno);
+    double punti = pieno;
+    f.setPointSizeF(punti);
+    while (punti > fondo && !riga->entra(riga->text(), f)) {
+        punti = std::max(punti - 0.25 * scala_, fondo);
+        f.setPointSizeF(punti);
+    }
+    if (riga->font() != f)
+        riga->setFont(f);
+}
+
 void TextBox::applyFont(double scale)
 {
+    scala_ = scale;
     Control::applyFont(scale);
     // The constructor's first font comes before the editor exists.
     if (!edit_ && !memo_)
@@ -381,6 +409,7 @@ void TextBox::applyFont(double scale)
             memo_->setPlainText(t);
         settingText_ = false;
     }
+    stringi();
 }
 
 void TextBox::setMaxLength(int chars)

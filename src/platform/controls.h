@@ -98,6 +98,11 @@ public:
     bool multiLine() const { return edit_ == nullptr; }
     // 0 none (the default), 1 horizontal, 2 vertical, 3 both; multi-line boxes only.
     void setScrollBars(int which);
+    // Single-line boxes: a text too wide for the box at its FontSize is shown
+    // in the largest smaller size of the same font, not below this many
+    // points, that shows it whole; FontSize itself stays. 0 (the default):
+    // the box scrolls a long text as usual.
+    void setShrinkToFit(double smallestPoints);
 
     std::function<void()> Change;
 
@@ -110,10 +115,13 @@ private:
     TestoSimboli& simboli() const;
     bool simbolico() const;
     void riprendiTesto();
+    void stringi();
     QString testo_;
     QLineEdit* edit_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
     int maxLength_ = 0;
+    double piuPiccolo_ = 0;
+    double scala_ = 1;
     bool locked_ = false;
     quint32 backColor_ = 0x80000005;
     quint32 foreColor_ = 0x80000008;

@@ -4,9 +4,12 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zolmera {
@@ -18,6 +21,21 @@ void caret(QPainter& p, double x, double top, double height, const QColor& ink)
     p.fillRect(QRectF(std::round(x), top, 1, height), ink);
 }
 }  // namespace
+
+bool RigaSimboli::entra(const QString& testo, const QFont& font) const
+{
+    // The room the line edit lays its text in: its contents less its text
+    // margins and the two pixels it keeps each side, and it scrolls a text
+    // whose width, one pixel for the caret and the font's overhangs added,
+    // passes that room.
+    QStyleOptionFrame pannello;
+    initStyleOption(&pannello);
+    const QRect r =
+        style()->subElementRect(QStyle::SE_LineEditContents, &pannello, this).marginsRemoved(textMargins());
+    const QFontMetricsF fm(font);
+    const double sporge = std::max(0.0, -fm.minLeftBearing()) + std::max(0.0, -fm.minRightBearing());
+    return std::ceil(fm.horizontalAdvance(testo) + sporge) + 1 <= r.width() - 2 * 2;
+}
 
 void RigaSimboli::paintEvent(QPaintEvent* event)
 {

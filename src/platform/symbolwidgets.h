@@ -22,6 +22,8 @@ struct TestoSimboli {
 class RigaSimboli final : public QLineEdit {
 public:
     TestoSimboli simboli;
+    // Whether the box shows this text whole in this font, without scrolling it.
+    bool entra(const QString& testo, const QFont& font) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 // The short challenges whose item is one row of their table, as one table:
 // what a load copies from the drawn row, when the reading ends, and that
-// every text of a table shows whole in its window's box.
+// every text of a table shows whole in its window's box; and that every
+// choice any short challenge or the quiz can offer shows whole on the board.
 #include "challenges/short/frmProvina10.h"
 #include "challenges/short/frmProvina11.h"
 #include "challenges/short/frmProvina12.h"
@@ -8,13 +9,19 @@
 #include "challenges/short/frmProvina14.h"
 #include "challenges/short/frmProvina15.h"
 #include "challenges/short/frmProvina17.h"
+#include "challenges/short/frmProvina2.h"
+#include "challenges/short/frmProvina3.h"
+#include "challenges/short/frmProvina4.h"
 #include "challenges/short/frmProvina7.h"
 #include "challenges/short/frmProvina8.h"
 #include "challenges/short/frmProvina9.h"
+#include "challenges/short/storia.h"
 #include "platform/text.h"
+#include "records/domande.h"
 #include "records/tabella.h"
 #include "testkit/breve.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -85,6 +92,56 @@ public:
 };
 
 QString campo(const QStringList& riga, int n) { return n > 0 ? riga.value(n - 1) : QString(); }
+
+// Whether a reading box shows its text whole: nothing scrolls out of sight.
+bool riquadroIntero(TextBox& t)
+{
+    auto* box = static_cast<QPlainTextEdit*>(t.widget());
+    QTextCursor fine(box->document());
+    fine.movePosition(QTextCursor::End);
+    return box->verticalScrollBar()->maximum() == 0 && box->cursorRect(fine).bottom() <= box->viewport()->rect().bottom();
+}
+
+// The quiz the build compiled, copied into a world's program folder.
+void copiaArchivi(TestWorld& w)
+{
+    for (const QString& f : {kFileArgomenti, kFileDomande, kFileRisposte}) {
+        QFile::remove(w.path(f));
+        QVERIFY2(QFile::copy(QStringLiteral(ZOLMERA_PROGRAM_DIR "/") + f, w.path(f)), qPrintable(f));
+    }
+}
+
+// Every statement STORIA IMMAGINARIA can offer, true or false: each type
+// with every entry its two elements may take.
+QStringList affermazioni()
+{
+    using namespace storia;
+    const Elenchi l = elenchiDelGioco();
+    QStringList out;
+    for (int tipo = 1; tipo <= 10; ++tipo) {
+        const Tipo& t = kTipi[std::size_t(tipo - 1)];
+        for (int x = kIntervalli[t.x].da; x <= kIntervalli[t.x].a; ++x)
+            for (int y = kIntervalli[t.y].da; y <= kIntervalli[t.y].a; ++y)
+                out << affermazione(l, tipo, x, y);
+    }
+    return out;
+}
+
+// The longest story: each element the longest entry of its range.
+QString raccontoPiuLungo()
+{
+    using namespace storia;
+    const Elenchi l = elenchiDelGioco();
+    Elementi v{};
+    for (int x = 0; x < kElementi; ++x) {
+        const Intervallo& r = kIntervalli[std::size_t(x)];
+        v[std::size_t(x)] = r.da;
+        for (int k = r.da; k <= r.a; ++k)
+            if (l.voce(r.elenco, k).size() > l.voce(r.elenco, v[std::size_t(x)]).size())
+                v[std::size_t(x)] = k;
+    }
+    return racconto(l, v);
+}
 
 }  // namespace
 
@@ -214,16 +271,91 @@ private slots:
         MondoBreve<ProvaRiga> w;
         ProvaRiga& p = f.carica(w);
         w.click(p.cmdEsegui);
-        auto* box = static_cast<QPlainTextEdit*>(p.txtDomanda.widget());
-        QVERIFY(box->isVisible());
-        const int fondo = box->viewport()->rect().bottom();
+        QVERIFY(p.txtDomanda.widget()->isVisible());
         for (const QStringList& riga : tabellaProva(f.tabella)) {
             const QString testo = campo(riga, f.testo);
             w.run([&] { p.txtDomanda.setText(testo); });
-            QTextCursor fine(box->document());
-            fine.movePosition(QTextCursor::End);
-            QVERIFY2(box->verticalScrollBar()->maximum() == 0 && box->cursorRect(fine).bottom() <= fondo,
-                     qPrintable(testo));
+            QVERIFY2(riquadroIntero(p.txtDomanda), qPrintable(testo));
+        }
+    }
+
+    // The reading boxes of the windows that make their item: the two
+    // largest numbers, the longest story, every question of the quiz.
+    void everyMaterialShowsWhole()
+    {
+        {
+            MondoBreve<frmProvina2> w;
+            for (int i = 0; i < 8; ++i)
+                w.fakes.random.push(1.0 - 1e-12);
+            frmProvina2& p = w.carica();
+            w.click(p.cmdEsegui);
+            QCOMPARE(p.a, 2000);
+            QCOMPARE(p.b, 2000);
+            QVERIFY2(riquadroIntero(p.txtDomanda), qPrintable(p.txtDomanda.text()));
+            for (int i = 0; i <= 2; ++i)
+                QVERIFY2(showsWhole(w.R->txtOpzione[i]), qPrintable(w.R->txtOpzione[i].text()));
+        }
+        {
+            MondoBreve<frmProvina3> w;
+            frmProvina3& p = w.carica();
+            w.click(p.cmdEsegui);
+            const QString storia = raccontoPiuLungo();
+            w.run([&] { p.txtDomanda.setText(storia); });
+            QVERIFY2(riquadroIntero(p.txtDomanda), qPrintable(storia));
+        }
+        {
+            MondoBreve<frmProvina4> w;
+            copiaArchivi(w);
+            frmProvina4& p = w.carica();
+            w.click(p.cmdEsegui);
+            const QList<RecDomandaArchivio> domande = ArchiviDomande(w.path(QString())).domande();
+            QVERIFY(domande.size() > 100);
+            for (const RecDomandaArchivio& d : domande) {
+                w.run([&] { p.txtDomanda.setText(d.Domanda); });
+                QVERIFY2(riquadroIntero(p.txtDomanda), qPrintable(d.Domanda));
+            }
+        }
+    }
+
+    // Every choice a short challenge or the quiz can put in an option box
+    // shows whole in it at the board's size for letters, with no need to
+    // shrink, and so in the answer box when a click copies it there.
+    void everyChoiceShowsWholeOnTheBoard_data()
+    {
+        QTest::addColumn<QStringList>("scelte");
+        for (const auto& [k, f] : finestre()) {
+            if (f.scelte == 0)
+                continue;
+            QStringList scelte;
+            for (const QStringList& riga : tabellaProva(f.tabella))
+                scelte << riga.mid(f.scelte - 1, 3);
+            QTest::addRow("%d, %s", k, qPrintable(f.tabella)) << scelte;
+        }
+        QTest::addRow("3, every statement") << affermazioni();
+        QTest::addRow("4 and the second phase, the quiz") << QStringList();
+    }
+    void everyChoiceShowsWholeOnTheBoard()
+    {
+        QFETCH(QStringList, scelte);
+        MondoBreve<ProvaRiga> w;
+        if (scelte.isEmpty()) {
+            copiaArchivi(w);
+            for (const RecRisposteArchivio& r : ArchiviDomande(w.path(QString())).risposte())
+                scelte << r.Opzione1 << r.Opzione2 << r.Opzione3;
+        }
+        QVERIFY(scelte.size() > 100);
+        w.run([&] {
+            ImpostaCaratteriOpzioni(*w.ctx, QStringLiteral("Comic Sans MS"), 10);
+            ScriviOpzioni(*w.ctx, QString(), QString(), QString());
+        });
+        const QFont pieno = w.R->txtOpzione[0].widget()->font();
+        for (const QString& s : scelte) {
+            w.run([&] {
+                ScriviOpzioni(*w.ctx, s, s, s);
+                w.R->txtRisposta.setText(s);
+            });
+            for (TextBox* t : {&w.R->txtOpzione[0], &w.R->txtOpzione[1], &w.R->txtOpzione[2], &w.R->txtRisposta})
+                QVERIFY2(showsWhole(*t) && t->widget()->font() == pieno, qPrintable(t->name() + ": " + s));
         }
     }
 };

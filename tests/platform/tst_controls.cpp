@@ -4,6 +4,7 @@
 #include "testkit/world.h"
 
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 
 using namespace zolmera;
@@ -21,6 +22,12 @@ public:
     {
         txtRisposta.move(100, 100, 3000, 300);
         txtAltro.move(100, 600, 3000, 300);
+        for (TextBox* t : {&txtLungo, &txtAdatto}) {
+            t->move(100, 3500 + (t == &txtAdatto) * 420, 5160, 360);
+            t->setFontName(QStringLiteral("Comic Sans MS"));
+            t->setFontSize(10);
+        }
+        txtAdatto.setShrinkToFit(7);
         chkMusica.move(100, 1100, 1000, 300);
         Frame1.move(100, 1500, 3000, 1200);
         optA.move(100, 200, 1000, 300);
@@ -51,6 +58,7 @@ public:
         }
     }
     TextBox txtRisposta, txtAltro;
+    TextBox txtLungo{*this, QStringLiteral("txtLungo")}, txtAdatto{*this, QStringLiteral("txtAdatto")};
     CheckBox chkMusica;
     Frame Frame1;
     OptionButton optA, optB, optFuori;
@@ -90,6 +98,56 @@ private slots:
         w.settle();
         QCOMPARE(p.window()->focusWidget(), p.txtAltro.widget());
         QCOMPARE(p.log.last(), QStringLiteral("lost"));
+    }
+
+    // A text the program writes is read from its start, however long.
+    void aTextSetByTheProgramShowsItsStart()
+    {
+        TestWorld w;
+        Panel& p = shown(w);
+        p.txtAltro.setText(QString(80, QLatin1Char('x')) + QStringLiteral("fine"));
+        QCOMPARE(static_cast<QLineEdit*>(p.txtAltro.widget())->cursorPosition(), 0);
+    }
+
+    // A box that shrinks to fit shows a text too wide for its FontSize
+    // whole, written or typed, in a smaller size of its font; a text that
+    // fits keeps the full size, and FontSize stays what was set. The same
+    // text scrolls in a box that does not shrink.
+    void aShrinkingBoxShowsALongTextWhole_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("scritto");
+        QTest::addColumn<bool>("ridotto");
+        const QString capitali = QStringLiteral("QUALE CASA HA PER SIMBOLO IL CAVALLINO RAMPANTE?");
+        QTest::newRow("short, written") << QStringLiteral("Roma") << true << false;
+        QTest::newRow("50 capitals, written") << capitali << true << true;
+        QTest::newRow("50 capitals, typed") << capitali << false << true;
+        QTest::newRow("50 ordinary, written") << QStringLiteral("Quale casa ha per simbolo il cavallino rampante??") << true << false;
+    }
+    void aShrinkingBoxShowsALongTextWhole()
+    {
+        QFETCH(QString, testo);
+        QFETCH(bool, scritto);
+        QFETCH(bool, ridotto);
+        TestWorld w;
+        Panel& p = shown(w);
+        const QFont pieno = p.txtAdatto.widget()->font();
+        p.txtAdatto.setText(QString(50, QLatin1Char('W')));   // a long text before does not linger
+        if (scritto) {
+            p.txtAdatto.setText(testo);
+        } else {
+            p.txtAdatto.setText(QString());
+            p.txtAdatto.setFocus();
+            QTest::keyClicks(p.txtAdatto.widget(), testo);
+        }
+        QCOMPARE(p.txtAdatto.text(), testo);
+        QVERIFY(showsWhole(p.txtAdatto));
+        QCOMPARE(p.txtAdatto.fontSize(), 10.0);
+        const QFont f = p.txtAdatto.widget()->font();
+        QCOMPARE(f.family(), pieno.family());
+        QCOMPARE(f.pointSizeF() < pieno.pointSizeF(), ridotto);
+        p.txtLungo.setText(testo);
+        QCOMPARE(showsWhole(p.txtLungo), !ridotto);
     }
 
     // The window losing the input to a message box, another program or a

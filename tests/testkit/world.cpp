@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -154,6 +155,24 @@ void TestWorld::keyRelease(Form& form, Qt::Key key, const QString& text, bool au
     sendKey(QEvent::KeyRelease, form, key, text, Qt::NoModifier, autoRepeat);
     letReleaseThrough(form);
     settle();
+}
+
+bool showsWhole(Control& box)
+{
+    auto* riga = qobject_cast<QLineEdit*>(box.widget());
+    if (!riga)
+        return false;
+    // The line edit works out how far it scrolls its text when it paints.
+    const int y = riga->height() / 2;
+    const int caret = riga->cursorPosition();
+    riga->setCursorPosition(int(riga->text().size()));
+    riga->grab();
+    const bool inizio = riga->cursorPositionAt(QPoint(0, y)) == 0;
+    riga->setCursorPosition(0);
+    riga->grab();
+    const bool fine = riga->cursorPositionAt(QPoint(riga->width() - 1, y)) == riga->text().size();
+    riga->setCursorPosition(caret);
+    return inizio && fine;
 }
 
 }  // namespace zolmera::testing

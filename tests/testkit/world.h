@@ -78,6 +78,11 @@ private:
     void letReleaseThrough(Form& form);
 };
 
+// Whether a single-line box shows its text whole, as the box itself lays it
+// out: with the caret at the end the first character is still at the left
+// edge, and with the caret at the start the right edge is past the last.
+bool showsWhole(Control& box);
+
 }  // namespace zolmera::testing
 
 // A test main with the game's own application object, so key preview works.
