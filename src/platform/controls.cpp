@@ -5,6 +5,9 @@
 #include "platform/symbolfont.h"
 #include "platform/symbolwidgets.h"
 
+#include <QTextDocument>
+#include <QTextOption>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -433,6 +436,11 @@ void TextBox::setAlignment(int align)
     const Qt::Alignment a = align == 1 ? Qt::AlignRight : align == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
     if (edit_)
         edit_->setAlignment(a | Qt::AlignVCenter);
+    else {
+        QTextOption opzione = memo_->document()->defaultTextOption();
+        opzione.setAlignment(a);
+        memo_->document()->setDefaultTextOption(opzione);
+    }
 }
 
 void TextBox::setBackColor(quint32 bgr)

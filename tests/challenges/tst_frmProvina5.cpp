@@ -184,6 +184,29 @@ private slots:
 
     // The colours seen, one after another: as drawn, a colour drawn twice
     // running drawn again; n changes in all, the first one included.
+    // The cup stands in the middle of its box: as much navy left of it as right.
+    void theCupStandsInTheMiddle()
+    {
+        Coppa w;
+        w.prepara(1, 7, 1, {1, 2, 3});
+        w.fakes.random.pushDraw(3, 5);
+        frmProvina5& f = w.carica();
+        w.click(f.cmdEsegui);
+        QVERIFY(w.finoA([&] { return colore(f) != kNavy; }, 3));
+        const QImage img = static_cast<QPlainTextEdit*>(f.txtDomanda.widget())->viewport()->grab().toImage();
+        int sinistra = img.width(), destra = -1;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if ((img.pixel(x, y) | 0xFF000000u) != kNavy) {
+                    sinistra = std::min(sinistra, x);
+                    destra = std::max(destra, x);
+                }
+        QVERIFY(destra > sinistra);
+        const int margine = img.width() - 1 - destra;
+        QVERIFY2(std::abs(sinistra - margine) <= img.width() / 20,
+                 qPrintable(QStringLiteral("%1 left, %2 right").arg(sinistra).arg(margine)));
+    }
+
     void everyChangeShowsANewColour_data()
     {
         QTest::addColumn<int>("n");

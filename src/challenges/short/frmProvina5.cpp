@@ -19,6 +19,8 @@ frmProvina5::frmProvina5(AppContext& context) : ProvaBreve(context, schedaProvin
     txtDomanda.setFontBold(true);
     txtDomanda.setBackColor(kBlu);
     txtDomanda.setForeColor(kBlu);
+    // The cup stands in the middle of its stage, not against its left side.
+    txtDomanda.setAlignment(2);
     cmdEsegui.move(2880, 7200, 2880, 600);
     setDefaultButton(&cmdEsegui);
 }
