@@ -195,14 +195,16 @@ void frmRuota::disponi()
     lblOrologio.setFontBold(true);
     lblOrologio.setBackColor(0x000000);
     lblOrologio.setForeColor(0x00FFFF);
-    Label1.move(3840, 2460, 960, 300);
+    // "Risp. esatte:" on one line, its count of one digit beside it.
+    Label1.move(3720, 2460, 1140, 300);
     Label1.setBackStyle(0);
-    lblMostraRisposte.move(4800, 2460, 360, 300);
+    lblMostraRisposte.move(4860, 2460, 360, 300);
     lblMostraRisposte.setBackStyle(0);
     lblMostraRisposte.setFontBold(true);
-    cmdOK.move(3720, 2940, 720, 360);
-    cmdConferma.move(3720, 2940, 720, 360);
-    cmdCancella.move(4500, 2940, 780, 360);
+    // "Cancella" needs more room than "Ok".
+    cmdOK.move(3720, 2940, 660, 360);
+    cmdConferma.move(3720, 2940, 660, 360);
+    cmdCancella.move(4440, 2940, 840, 360);
     cmdRipetere.move(120, 3420, 2040, 420);
     for (CommandButton* b : {&cmdOK, &cmdConferma, &cmdCancella, &cmdRipetere})
         b->setBackColor(0xFFFF00);
