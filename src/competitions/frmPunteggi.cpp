@@ -1,5 +1,6 @@
 #include "competitions/frmPunteggi.h"
 
+#include "competitions/nomi.h"
 #include "board/operazioni.h"
 #include "platform/format.h"
 #include "platform/recordfile.h"
@@ -67,6 +68,9 @@ frmPunteggi::frmPunteggi(AppContext& context) : Screen(context, QStringLiteral("
     imgSuper.move(kSuper.x + 60, 420, 480, 480);
     for (Image* i : {&imgCampione, &imgSuper})
         i->setStretch(true);
+    // The column headings are pictures of the results they count.
+    imgCampione.setAccessibleName(QStringLiteral("Risultati da ") + risultatoDetto(QLatin1Char('C')));
+    imgSuper.setAccessibleName(QStringLiteral("Risultati da ") + risultatoDetto(QLatin1Char('S')));
 
     const std::pair<ControlArray<Label>*, Colonna> colonne[] = {
         {&lblPosto, kPosto},         {&lblNome, kNome},   {&lblData, kData},       {&lblGare, kGare},
@@ -92,6 +96,8 @@ frmPunteggi::frmPunteggi(AppContext& context) : Screen(context, QStringLiteral("
     cboSceltaClassifica.move(7920, 2700, 3300, 360);
     cboSceltaClassifica.setFontName(kCarattere);
     cboSceltaClassifica.setFontSize(10);
+    // It chooses the table the title names; the figures beside it are a row's.
+    cboSceltaClassifica.setLabel(lblClassifica);
     for (const char* voce : {"Gara a 2 giocatori", "Campionato a 4 giocatori", "Stagione"})
         cboSceltaClassifica.addItem(QString::fromLatin1(voce));
     const int yPulsanti[] = {3600, 4260, 5340};

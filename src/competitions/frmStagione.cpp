@@ -90,6 +90,9 @@ frmStagione::frmStagione(AppContext& context) : Screen(context, QStringLiteral("
     Image2.move(kXSuper + 180, 3090, 360, 360);
     for (Image* i : {&Image1, &Image2})
         i->setStretch(true);
+    // The column headings are pictures of the results they count.
+    Image1.setAccessibleName(QStringLiteral("Risultati da ") + risultatoDetto(QLatin1Char('C')));
+    Image2.setAccessibleName(QStringLiteral("Risultati da ") + risultatoDetto(QLatin1Char('S')));
 
     Label* numeri[] = {&Label13, &Label14, &Label15, &Label16};
     const QString nomi[] = {QStringLiteral("lblNome"), QStringLiteral("lblGare"), QStringLiteral("lblCampione"),

@@ -1,5 +1,6 @@
 #include "competitions/frmVisualizza.h"
 
+#include "competitions/nomi.h"
 #include "competitions/proclamazione.h"
 #include "platform/format.h"
 #include "platform/recordfile.h"
@@ -178,8 +179,11 @@ void frmVisualizza::Form_Activate()
                                  : e == QLatin1Char('S') ? "risultato2.gif"
                                  : e == QLatin1Char('-') ? "risultato3.gif"
                                                          : nullptr;
-            if (figura)
-                (*icone[r])[d - 1].setPicture(ctx.sys.pictures.load(immagine(QLatin1String(figura))));
+            if (figura) {
+                Image& icona = (*icone[r])[d - 1];
+                icona.setPicture(ctx.sys.pictures.load(immagine(QLatin1String(figura))));
+                icona.setAccessibleName(QStringLiteral("Giornata %1: %2").arg(d).arg(risultatoDetto(e)));
+            }
         }
         vincite[r]->setCaption(QStringLiteral("€. ") + formatImporto(giocatore_.Vincita));
     }

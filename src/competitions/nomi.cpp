@@ -45,4 +45,14 @@ void FiltroNome::cambiato(TextBox& box)
     prima = testo;
 }
 
+QString risultatoDetto(QChar esito)
+{
+    switch (esito.unicode()) {
+    case u'C': return QStringLiteral("un punto");
+    case u'S': return QStringLiteral("due punti");
+    case u'-': return QStringLiteral("nessun punto");
+    default: return {};
+    }
+}
+
 }  // namespace zolmera

@@ -17,6 +17,11 @@ QString primoNonSalvabile(const QString& testo);
 // The message "Ok" or "Gioca" gives for a name that cannot be stored.
 QString messaggioNonSalvabile(const QString& nome, const QString& carattere);
 
+// What a result's picture says to a player who does not see it: "C" (the
+// picture risultato1.gif) "un punto", "S" (risultato2.gif) "due punti", "-"
+// (risultato3.gif) "nessun punto"; empty for a match not played.
+QString risultatoDetto(QChar esito);
+
 // Keeps a name box to what the files can hold. A character that cannot be
 // stored would come back as "?", and two different names could become one.
 // Typed, it is refused at once, as a twelfth character is: the box keeps what

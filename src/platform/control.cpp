@@ -6,6 +6,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -133,7 +134,45 @@ void Control::setToolTipText(const QString& text)
 }
 
 QString Control::accessibleName() const { return widget_->accessibleName(); }
-void Control::setAccessibleName(const QString& text) { widget_->setAccessibleName(text); }
+void Control::setAccessibleName(const QString& text)
+{
+    ownName_ = true;
+    widget_->setAccessibleName(text);
+}
+
+void Control::setLabel(Control& label)
+{
+    if (label_ == &label || &label == this)
+        return;
+    if (label_)
+        std::erase(label_->labelled_, this);
+    label_ = &label;
+    label.labelled_.emplace_back(this);
+    // The relation is how a screen reader on Linux names a drop-down list,
+    // which it otherwise reads by the item chosen.
+    if (auto* l = qobject_cast<QLabel*>(label.widget()))
+        l->setBuddy(widget_);
+    takeNameFromLabel();
+}
+
+void Control::takeNameFromLabel()
+{
+    if (ownName_ || !label_)
+        return;
+    // A caption laid out on two lines is one name.
+    const QString nome = label_->shownText().simplified();
+    widget_->setAccessibleName(nome);
+    const QString proprio = shownText().simplified();
+    widget_->setAccessibleDescription(proprio == nome ? QString() : proprio);
+}
+
+void Control::shownTextChanged()
+{
+    takeNameFromLabel();
+    for (const QPointer<Control>& c : labelled_)
+        if (c)
+            c->takeNameFromLabel();
+}
 
 void Control::setFocus() { form_.focusControl(*this); }
 

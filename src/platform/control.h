@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -62,9 +63,19 @@ public:
     void setToolTipText(const QString& text);
     // The name a screen reader says for the control. None by default: a
     // button or a label is read by its caption, and a control's own name
-    // means nothing to a player.
+    // means nothing to a player. A name given here is the control's for good.
     QString accessibleName() const;
     void setAccessibleName(const QString& text);
+    // The label a sighted player reads beside the control: while the control
+    // has no name of its own, the label's caption is its name, and follows
+    // the caption as it changes; a button's own caption then describes it.
+    // A window gives each of its boxes the label beside it when it is shown
+    // (Form::show); a button whose caption is a value ("NO", "TASTIERA")
+    // is given its label by its screen.
+    void setLabel(Control& label);
+    Control* label() const { return label_; }
+    // The text the control shows as its own: a caption, for those that have one.
+    virtual QString shownText() const { return {}; }
     QString tag;
 
     // While its window is disabled (another window works over it), the
@@ -107,6 +118,8 @@ protected:
     virtual bool clickOnMouseRelease() const { return true; }
     // The widget the control's own events come from (the inner editor of a box).
     void watch(QObject* object);
+    // The control's shown text changed: the names it gives or takes follow.
+    void shownTextChanged();
 
 private:
     Form& form_;
@@ -121,6 +134,11 @@ private:
     bool italic_ = false;
     bool underline_ = false;
     QString toolTip_;
+    // The label that names the control, and the controls this one names.
+    QPointer<Control> label_;
+    std::vector<QPointer<Control>> labelled_;
+    bool ownName_ = false;
+    void takeNameFromLabel();
     bool pressedInside_ = false;
     int dragMode_ = 0;
 };

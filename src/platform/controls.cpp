@@ -85,6 +85,7 @@ void CommandButton::setCaption(const QString& text)
 {
     caption_ = text;
     button_->setText(symbolText(fontName(), text));
+    shownTextChanged();
 }
 
 void CommandButton::applyFont(double scale)
@@ -225,7 +226,10 @@ void Label::mostra()
     label_->setText(s.attivo ? QString() : caption_);
     label_->updateGeometry();
     label_->update();
+    shownTextChanged();
 }
+
+QString Label::shownText() const { return isSymbolFont(fontName()) ? QString() : caption_; }
 
 void Label::restyle()
 {
@@ -685,6 +689,7 @@ void CheckBox::setCaption(const QString& text)
 {
     caption_ = text;
     button_->setText(text);
+    shownTextChanged();
 }
 
 void CheckBox::setValue(int v)
@@ -728,6 +733,7 @@ void OptionButton::setCaption(const QString& text)
 {
     caption_ = text;
     button_->setText(text);
+    shownTextChanged();
 }
 
 bool OptionButton::value() const { return button_->isChecked(); }
@@ -848,5 +854,62 @@ int ProgressBar::max() const { return bar_->maximum(); }
 void ProgressBar::setMax(int v) { bar_->setMaximum(v); }
 int ProgressBar::value() const { return bar_->value(); }
 void ProgressBar::setValue(int v) { bar_->setValue(v); }
+
+// ---- Labels beside boxes ----------------------------------------------------
+
+namespace {
+bool casella(const Control& c)
+{
+    const QWidget* w = c.widget();
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w)
+           || qobject_cast<const QComboBox*>(w) || qobject_cast<const QListWidget*>(w)
+           || qobject_cast<const QScrollBar*>(w);
+}
+
+// How far, in twips, a label may stand from the box it names: a column's
+// gutter aside, a row's height above.
+constexpr int kAccanto = 600, kSopra = 480, kMargine = 60;
+
+// How far the label stands from the box, or -1 when it does not name it.
+int distanza(const Control& etichetta, const Control& box)
+{
+    const QRect e(etichetta.left(), etichetta.top(), etichetta.width(), etichetta.height());
+    const QRect b(box.left(), box.top(), box.width(), box.height());
+    // Beside: on the box's row, ending where the box begins.
+    const int comuneV = std::min(e.bottom(), b.bottom()) - std::max(e.top(), b.top());
+    const int scartoH = b.left() - (e.left() + e.width());
+    if (comuneV * 2 >= std::min(e.height(), b.height()) && scartoH >= -kMargine && scartoH <= kAccanto)
+        return std::max(scartoH, 0);
+    // Above: over the box's own columns.
+    const int comuneH = std::min(e.right(), b.right()) - std::max(e.left(), b.left());
+    const int scartoV = b.top() - (e.top() + e.height());
+    if (comuneH * 2 >= std::min(e.width(), b.width()) && scartoV >= -kMargine && scartoV <= kSopra)
+        return kAccanto + std::max(scartoV, 0);
+    return -1;
+}
+}  // namespace
+
+void labelBoxes(Form& form)
+{
+    const std::vector<Control*>& tutti = form.controls();
+    for (Control* box : tutti) {
+        if (!casella(*box) || box->label() || !box->accessibleName().isEmpty())
+            continue;
+        Control* migliore = nullptr;
+        int minima = 0;
+        for (Control* c : tutti) {
+            if (c->widget()->parentWidget() != box->widget()->parentWidget() || !qobject_cast<QLabel*>(c->widget())
+                || c->shownText().trimmed().isEmpty())
+                continue;
+            const int d = distanza(*c, *box);
+            if (d >= 0 && (!migliore || d < minima)) {
+                migliore = c;
+                minima = d;
+            }
+        }
+        if (migliore)
+            box->setLabel(*migliore);
+    }
+}
 
 }  // namespace zolmera

@@ -31,6 +31,7 @@ public:
     CommandButton(Container& parent, const QString& name, const QString& caption = {});
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
+    QString shownText() const override { return caption_; }
     quint32 backColor() const { return backColor_; }
     void setBackColor(quint32 bgr);
     void setPicture(const QPixmap& picture);
@@ -52,6 +53,10 @@ public:
     Label(Container& parent, const QString& name, const QString& caption = {});
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
+    // A caption in a symbol font shows pictures, not its characters.
+    QString shownText() const override;
+    // The control beside the label that it names (Control::setLabel).
+    void setBuddy(Control& control) { control.setLabel(*this); }
     quint32 backColor() const { return backColor_; }
     void setBackColor(quint32 bgr);
     quint32 foreColor() const { return foreColor_; }
@@ -200,6 +205,7 @@ public:
     CheckBox(Container& parent, const QString& name, const QString& caption = {}, bool graphical = false);
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
+    QString shownText() const override { return caption_; }
     // 0 unchecked, 1 checked.
     int value() const { return value_; }
     void setValue(int v);
@@ -222,6 +228,7 @@ public:
     OptionButton(Container& parent, const QString& name, const QString& caption = {}, bool graphical = false);
     QString caption() const { return caption_; }
     void setCaption(const QString& text);
+    QString shownText() const override { return caption_; }
     bool value() const;
     void setValue(bool on);
     void setBackColor(quint32 bgr);
@@ -306,6 +313,14 @@ public:
 private:
     QProgressBar* bar_;
 };
+
+// Gives each box of the window (text boxes, lists, scroll bars) with no name
+// of its own the label a player reads beside it: the nearest in the same
+// container whose right edge meets the box's left on its row, or else the
+// one standing right above it. The window calls it whenever it is shown. A
+// box whose neighbour is not its name (a value, a unit) is given its label,
+// or its name, by its screen.
+void labelBoxes(Form& form);
 
 // A menu title on the window's menu bar, or an item under one.
 class Menu final : public QObject {

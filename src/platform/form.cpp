@@ -196,6 +196,7 @@ void Form::show()
         nascostaNelCaricamento_ = false;
         return;
     }
+    labelBoxes(*this);
     window_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         window_->raise();   // headless windows have no stacking to change

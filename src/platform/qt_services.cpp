@@ -138,9 +138,11 @@ void QtHelp::showTopic(const QString& helpFile, int topic)
     if (const auto it = topics.constFind(topic); it != topics.constEnd()) {
         window_->setWindowTitle(QStringLiteral("Guida di Zolmera - %1").arg(it->title));
         browser->setHtml(QStringLiteral("<h2>%1</h2>%2").arg(it->title.toHtmlEscaped(), it->html));
+        browser->setAccessibleName(QStringLiteral("Guida: %1").arg(it->title));
     } else {
         window_->setWindowTitle(QStringLiteral("Guida di Zolmera"));
         browser->setHtml(QStringLiteral("<p>Questa pagina della guida non è disponibile.</p>"));
+        browser->setAccessibleName(QStringLiteral("Guida"));
     }
     window_->show();
     window_->raise();

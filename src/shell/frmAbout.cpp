@@ -52,6 +52,8 @@ frmAbout::frmAbout(AppContext& context) : Screen(context, QStringLiteral("frmAbo
     Text1.setFontSize(9);
     Text1.setScrollBars(2);
     Text1.setLocked(true);
+    // The credits have no label beside them.
+    Text1.setAccessibleName(QStringLiteral("Riconoscimenti"));
     Text1.setText(QStringLiteral(
         "Zolmera è un gioco a quiz per due concorrenti, ambientato in uno studio televisivo: prove, "
         "domande di prenotazione e una ruota che serve le portate del menù.\r\n\r\n"

@@ -21,6 +21,7 @@ void frmAvvio::mostra(int n)
     const QString file = ctx.editionFile(QStringLiteral("intro"), QStringLiteral("diapositiva%1.jpg").arg(n, 2, 10, QLatin1Char('0')));
     // A slide that is not there leaves the box empty for its time.
     Sigla.setPicture(ctx.sys.pictures.load(file));
+    Sigla.setAccessibleName(QStringLiteral("Presentazione, diapositiva %1 di %2").arg(n).arg(kDiapositive));
 }
 
 void frmAvvio::Form_Load()

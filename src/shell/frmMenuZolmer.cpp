@@ -11,9 +11,9 @@ frmMenuZolmer::frmMenuZolmer(AppContext& context) : Screen(context, QStringLiter
     setCaption(QStringLiteral("Zolmera"));
     Image2.setStretch(true);
     Image2.move(0, 0, 4824, 6504);
-    // Wider than the design's label, so that a jackpot of five digits is not
-    // cut by a substituted font; the card leaves room for it.
-    lblMontepremi.move(1800, 5160, 1650, 348);
+    // Wider and taller than the design's label, so that a jackpot of five
+    // digits is not cut by a substituted font; the card leaves room for it.
+    lblMontepremi.move(1800, 5160, 1650, 390);
     lblMontepremi.setBackStyle(0);
     lblMontepremi.setFontName(QStringLiteral("DomCasual BT"));
     lblMontepremi.setFontSize(16);

@@ -131,6 +131,8 @@ frmOpzioni::frmOpzioni(AppContext& context) : Screen(context, QStringLiteral("fr
         titolo(g.titolo);
         etichetta(g.lblControllo, riga(0));
         pulsante(g.cmdControllo, riga(0));
+        // Its caption is the choice made; the label says what it chooses.
+        g.cmdControllo.setLabel(g.lblControllo);
         etichetta(g.lblPrenota, riga(1));
         casellaTasto(g.txtPrenota, riga(1), 1);
         casellaTasto(g.fissoPrenota, riga(1));
@@ -178,6 +180,8 @@ frmOpzioni::frmOpzioni(AppContext& context) : Screen(context, QStringLiteral("fr
         chk.Click = [this, &chk] { chkInterruttore_Click(chk); };
         etichetta(*destra[r], riga(r));
         pulsante(*gioco[r], riga(r));
+        interruttori[r]->setLabel(*sinistra[r]);
+        gioco[r]->setLabel(*destra[r]);
     }
 
     const int yPulsanti = grpAudio.top() + grpAudio.height() + 240;

@@ -95,6 +95,8 @@ frmProva17::frmProva17(AppContext& context)
         qta.setText(QStringLiteral("250"));
         qta.setFontSize(11);
         qta.LostFocus = [this, i] { txtQta_LostFocus(i); };
+        // The quantity is the product's, whose unit of price stands beside it.
+        qta.setLabel(prodotto);
         Label& peso = lblPeso.add(Frame1, QStringLiteral("lblPeso"), QStringLiteral("grammi"));
         peso.move(7320, top, 900, 420);
         scritta(peso, 11, false);

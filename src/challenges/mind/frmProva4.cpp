@@ -84,6 +84,8 @@ frmProva4::frmProva4(AppContext& context)
         barra.setValue(0);
         barra.setSmallChange(1);
         barra.setLargeChange(1);
+        // The label beside it shows the digit, not what it is.
+        barra.setAccessibleName(QStringLiteral("Cifra %1").arg(i + 1));
         barra.Change = [this, i] { scbNumero_Change(i); };
         barra.Scroll = [this, i] { scbNumero_Scroll(i); };
     }
