@@ -198,7 +198,7 @@ void frmRuota::disponi()
     txtRisposta.setFontSize(10);
     // Under the answer, one row: the replay button of a booking, or the
     // count of the second phase in its place; the buttons; the clock.
-    lblOrologio.move(4080, 3420, 1200, 540);
+    lblOrologio.move(4080, 3330, 1200, 690);
     lblOrologio.setAlignment(Label::Center);
     lblOrologio.setFontName(QStringLiteral("Texas LED"));
     lblOrologio.setFontSize(28);

@@ -37,17 +37,11 @@ void filtro(QtMsgType type, const QMessageLogContext& context, const QString& ms
     gQtHandler(type, context, msg);
 }
 
-// Texts that lie over one another by design, and faults known and being
-// mended, by the key the check gives them.
+// Texts that lie over one another by design, by the key the check gives them.
 const QHash<QString, const char*> kImpaginazioneNota = {
     // The scoreboard's names are drawn over their own shadow.
     {"frmRuota.lblOmbra1+lblScoreConc1", "a name over its shadow"},
     {"frmRuota.lblOmbra2+lblScoreConc2", "a name over its shadow"},
-    // TODO-merge: the controls screen's rows are wider than their frames.
-    {"frmComandiGioco.lblDidascalia", "the right-hand caption of a row is cut by the frame"},
-    {"frmComandiGioco.lblDirezione", "the right-hand key of a row is cut by the frame"},
-    // TODO-merge: the second phase's caption runs into the topic line.
-    {"frmRuota.Frame2+lblArgomento", "the question frame's caption over the topic"},
 };
 
 struct Mondo : BoardWorld {
