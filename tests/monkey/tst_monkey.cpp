@@ -9,17 +9,6 @@ using namespace zolmera;
 using namespace zolmera::testing;
 
 namespace {
-QtMessageHandler gQtHandler = nullptr;
-
-// The offscreen platform cannot raise windows or grab the keyboard, and says
-// so every time the monkey opens a window.
-void filtro(QtMsgType type, const QMessageLogContext& context, const QString& msg)
-{
-    if (type == QtWarningMsg && msg.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    gQtHandler(type, context, msg);
-}
-
 #ifdef ZOLMERA_SANITIZE
 constexpr quint64 kSeeds = 24;   // the sanitizer build is many times slower
 #else
@@ -31,7 +20,7 @@ constexpr int kMatches = 2;
 class TestMonkey : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { gQtHandler = qInstallMessageHandler(filtro); }
+    void initTestCase() { quietOffscreenWarnings(); }
 
     void playsWithoutBreakingTheGame_data()
     {

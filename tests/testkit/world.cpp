@@ -12,6 +12,22 @@
 
 namespace zolmera::testing {
 
+namespace {
+QtMessageHandler gQtHandler = nullptr;
+void filtro(QtMsgType type, const QMessageLogContext& context, const QString& msg)
+{
+    if (type == QtWarningMsg && msg.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    gQtHandler(type, context, msg);
+}
+}  // namespace
+
+void quietOffscreenWarnings()
+{
+    if (!gQtHandler)
+        gQtHandler = qInstallMessageHandler(filtro);
+}
+
 TestWorld::TestWorld()
 {
     ctx = std::make_unique<AppContext>(fakes.platform(), dir.path());

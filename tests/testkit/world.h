@@ -78,6 +78,11 @@ private:
     void letReleaseThrough(Form& form);
 };
 
+// Keeps quiet the offscreen platform's warning that it cannot raise windows
+// or grab the keyboard, which it gives at every window a long test opens;
+// every other message goes on as before.
+void quietOffscreenWarnings();
+
 // Whether a single-line box shows its text whole, as the box itself lays it
 // out: with the caret at the end the first character is still at the left
 // edge, and with the caret at the start the right edge is past the last.
