@@ -239,6 +239,10 @@ void frmRuota::applicaAspettoNomi()
     }
     lblScoreConc1.setWidth(primo ? 1932 : 2400);
     lblScoreConc2.setWidth(primo ? 1932 : 2400);
+    // A long name in the large script of the later editions reads whole,
+    // a little smaller; the shadow follows its name.
+    for (Label* l : {&lblScoreConc1, &lblScoreConc2, &lblOmbra1, &lblOmbra2})
+        l->setShrinkToFit(primo ? 6 : 14);
 }
 
 }  // namespace zolmera

@@ -208,14 +208,58 @@ void Label::setAutoSize(bool on)
 
 void Label::applyFont(double scale)
 {
+    scala_ = scale;
     Control::applyFont(scale);
     // The constructor's first font comes before the label exists.
     if (label_)
         mostra();
 }
 
+void Label::applyScale(double pixelsPerTwip)
+{
+    Control::applyScale(pixelsPerTwip);
+    if (label_ && piuPiccolo_ > 0)
+        mostra();
+}
+
+void Label::setShrinkToFit(double smallestPoints)
+{
+    piuPiccolo_ = std::max(smallestPoints, 0.0);
+    applyFont(scala_);
+}
+
+// Decided afresh for each caption and width, from FontSize down, so a short
+// name after a long one is back at full size.
+void Label::stringi()
+{
+    if (piuPiccolo_ <= 0 || isSymbolFont(fontName()))
+        return;
+    QFont f = label_->font();
+    const double pieno = std::max(fontSize() * scala_, 1.0);
+    const double fondo = std::min(piuPiccolo_ * scala_, pieno);
+    const int spazio = label_->contentsRect().width();
+    double punti = pieno;
+    f.setPointSizeF(punti);
+    while (punti > fondo && std::ceil(QFontMetricsF(f).horizontalAdvance(caption_)) > spazio) {
+        punti = std::max(punti - 0.25 * scala_, fondo);
+        f.setPointSizeF(punti);
+    }
+    if (label_->font() != f)
+        label_->setFont(f);
+    // The smaller line keeps the middle of the line it stands for, where the
+    // screen's picture expects the text.
+    QFont intero = f;
+    intero.setPointSizeF(pieno);
+    const int abbassa = int(std::lround((QFontMetricsF(intero).height() - QFontMetricsF(f).height()) / 2));
+    if (abbassa != abbassa_) {
+        abbassa_ = abbassa;
+        restyle();
+    }
+}
+
 void Label::mostra()
 {
+    stringi();
     auto* view = static_cast<EtichettaSimboli*>(label_);
     TestoSimboli& s = view->simboli;
     s.attivo = isSymbolFont(fontName());
@@ -235,9 +279,10 @@ void Label::restyle()
 {
     if (label_)
         static_cast<EtichettaSimboli*>(label_)->simboli.inchiostro = vbColor(foreColor_);
-    label_->setStyleSheet(QStringLiteral("QLabel { color: %1; background-color: %2; border: %3; }")
+    label_->setStyleSheet(QStringLiteral("QLabel { color: %1; background-color: %2; border: %3; padding-top: %4px; }")
                               .arg(css(foreColor_), backStyle_ == 0 ? QStringLiteral("transparent") : css(backColor_),
-                                   borderStyle_ ? QStringLiteral("1px solid black") : QStringLiteral("none")));
+                                   borderStyle_ ? QStringLiteral("1px solid black") : QStringLiteral("none"))
+                              .arg(abbassa_));
 }
 
 // ---- TextBox ----------------------------------------------------------------

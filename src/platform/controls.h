@@ -68,10 +68,16 @@ public:
     void setWordWrap(bool on);
     void setBorderStyle(int style);
     void setAutoSize(bool on);
+    // For a one-line label: a caption wider than the label is shown in a
+    // smaller size of the same font, down to smallestPoints, so it reads
+    // whole; FontSize stays as set.
+    void setShrinkToFit(double smallestPoints);
 
 private:
     void restyle();
     void applyFont(double scale) override;
+    void applyScale(double pixelsPerTwip) override;
+    void stringi();
     // In a symbol font the label paints its caption's pictures itself.
     void mostra();
     QLabel* label_;
@@ -81,6 +87,9 @@ private:
     int backStyle_ = 1;
     int borderStyle_ = 0;
     bool autoSize_ = false;
+    double piuPiccolo_ = 0;
+    double scala_ = 1;
+    int abbassa_ = 0;   // pixels: how far a shrunk caption is lowered
 };
 
 class TextBox final : public Control {

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 
@@ -227,6 +228,40 @@ private slots:
                              R.cmdGira2.left(), R.cappello1[0].left(), R.cappello2[0].left()}),
                  places);
         QCOMPARE(R.cappello1[9].left(), places[5] + 9 * 120);
+    }
+
+    // The longest name reads whole on the scoreboard in every edition's
+    // look, a little smaller where it must; a short one keeps the full size.
+    void aLongNameReadsWholeOnTheScoreboard_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("digit");
+        QTest::newRow("ZOLMER90") << "ZOLMER90" << "1";
+        QTest::newRow("SERO92") << "SERO92" << "2";
+        QTest::newRow("ZOLMER93") << "ZOLMER93" << "4";
+    }
+    void aLongNameReadsWholeOnTheScoreboard()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, digit);
+        BoardWorld w;
+        w.M().strModGioco = key;
+        w.M().strNumModGioco = digit;
+        w.M().strNomeConcorrente[1] = QStringLiteral("GIANMICHELE");
+        w.M().strNomeConcorrente[2] = QStringLiteral("UGO");
+        frmRuota& R = w.apri();
+        for (Label* l : {&R.lblScoreConc1, &R.lblScoreConc2}) {
+            auto* v = static_cast<QLabel*>(l->widget());
+            const double largo = QFontMetricsF(v->font()).horizontalAdvance(l->caption());
+            QVERIFY2(largo <= v->contentsRect().width(),
+                     qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3").arg(l->caption()).arg(largo).arg(v->contentsRect().width())));
+        }
+        const double lungo = R.lblScoreConc1.widget()->font().pointSizeF();
+        const double corto = R.lblScoreConc2.widget()->font().pointSizeF();
+        QVERIFY(lungo <= corto);
+        QCOMPARE(R.lblScoreConc1.fontSize(), R.lblScoreConc2.fontSize());
+        if (!R.lblOmbra1.caption().isEmpty())
+            QCOMPARE(R.lblOmbra1.widget()->font().pointSizeF(), lungo);
     }
 
     // The backdrop's scoreboard is drawn round what the board writes on it:
