@@ -23,6 +23,7 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <functional>
 
 namespace zolmera {
 
@@ -33,6 +34,21 @@ QString css(quint32 bgr)
     return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 bool isSystem(quint32 bgr) { return (bgr & 0x80000000u) != 0; }
+
+// The font at the largest size, from the set size down to the smallest in
+// quarter points, at which the text fits; the smallest when none does.
+QFont ridotto(QFont f, double punti, double minimo, double scala, const std::function<bool(const QFont&)>& entra)
+{
+    const double pieno = std::max(punti * scala, 1.0);
+    const double fondo = std::min(minimo * scala, pieno);
+    double p = pieno;
+    f.setPointSizeF(p);
+    while (p > fondo && !entra(f)) {
+        p = std::max(p - 0.25 * scala, fondo);
+        f.setPointSizeF(p);
+    }
+    return f;
+}
 
 Qt::Alignment alignmentOf(int align)
 {
@@ -234,22 +250,16 @@ void Label::stringi()
 {
     if (piuPiccolo_ <= 0 || isSymbolFont(fontName()))
         return;
-    QFont f = label_->font();
-    const double pieno = std::max(fontSize() * scala_, 1.0);
-    const double fondo = std::min(piuPiccolo_ * scala_, pieno);
     const int spazio = label_->contentsRect().width();
-    double punti = pieno;
-    f.setPointSizeF(punti);
-    while (punti > fondo && std::ceil(QFontMetricsF(f).horizontalAdvance(caption_)) > spazio) {
-        punti = std::max(punti - 0.25 * scala_, fondo);
-        f.setPointSizeF(punti);
-    }
+    const QFont f = ridotto(label_->font(), fontSize(), piuPiccolo_, scala_, [&](const QFont& prova) {
+        return std::ceil(QFontMetricsF(prova).horizontalAdvance(caption_)) <= spazio;
+    });
     if (label_->font() != f)
         label_->setFont(f);
     // The smaller line keeps the middle of the line it stands for, where the
     // screen's picture expects the text.
     QFont intero = f;
-    intero.setPointSizeF(pieno);
+    intero.setPointSizeF(std::max(fontSize() * scala_, 1.0));
     const int abbassa = int(std::lround((QFontMetricsF(intero).height() - QFontMetricsF(f).height()) / 2));
     if (abbassa != abbassa_) {
         abbassa_ = abbassa;
@@ -418,15 +428,8 @@ void TextBox::stringi()
     if (!edit_ || piuPiccolo_ <= 0 || simbolico())
         return;
     auto* riga = static_cast<RigaSimboli*>(edit_);
-    QFont f = riga->font();
-    const double pieno = std::max(fontSize() * scala_, 1.0);
-    const double fondo = std::min(piuPiccolo_ * scala_, pieno);
-    double punti = pieno;
-    f.setPointSizeF(punti);
-    while (punti > fondo && !riga->entra(riga->text(), f)) {
-        punti = std::max(punti - 0.25 * scala_, fondo);
-        f.setPointSizeF(punti);
-    }
+    const QFont f = ridotto(riga->font(), fontSize(), piuPiccolo_, scala_,
+                            [riga](const QFont& prova) { return riga->entra(riga->text(), prova); });
     if (riga->font() != f)
         riga->setFont(f);
 }
